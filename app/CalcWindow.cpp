@@ -1,0 +1,158 @@
+#include "app/CalcWindow.h"
+
+#include "app/Convert.h"
+#include "app/Messages.h"
+#include "app/NumEdit.h"
+#include "data/Dane.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+#include <array>
+
+namespace {
+
+const std::array<bool*, 3> capacityFlags = {&Dane::AirCapacityActive, &Dane::SteamCapacityActive,
+                                            &Dane::WaterCapacityActive};
+const std::array<bool*, 8> selectionFlags = {
+    &Dane::AirSelectionActive,        &Dane::SteamSelectionActive,
+    &Dane::WaterSelectionActive,      &Dane::MixSelectionActive,
+    &Dane::PowerSelectionActive,      &Dane::ExchangerSelectionActive,
+    &Dane::SteamWaterSelectionActive, &Dane::ExpansionSelectionActive};
+
+} // namespace
+
+CalcWindow::CalcWindow(QWidget* mainWindow, const QString& name, const QString& caption,
+                       Group group, bool* activeFlag)
+    : QWidget(mainWindow, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
+                              Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      group_(group), activeFlag_(activeFlag) {
+    setObjectName(name);
+    setWindowTitle(caption);
+}
+
+void CalcWindow::TakeValue(const QString& text, double& target) {
+    Dane::ValCode = Convert::Val(text, target);
+}
+
+int CalcWindow::Scale(double tenthsOfMm) const {
+    const QScreen* s = screen();
+    const int ppi = s ? qRound(s->logicalDotsPerInch()) : 96;
+    return Convert::ScaleToPixels(tenthsOfMm, ppi);
+}
+
+QString CalcWindow::PrintCaption(int printMode) {
+    return printMode == Dane::CreatePdf ? QStringLiteral("Utwórz PDF") : QStringLiteral("Wydruk");
+}
+
+void CalcWindow::SetActiveFlag() {
+    if (group_ == Group::Capacity) {
+        for (bool* flag : capacityFlags)
+            *flag = false;
+    } else {
+        for (bool* flag : selectionFlags)
+            *flag = false;
+    }
+    if (activeFlag_)
+        *activeFlag_ = true;
+}
+
+CalculationMenus* CalcWindow::Menus() const {
+    return dynamic_cast<CalculationMenus*>(parentWidget());
+}
+
+void CalcWindow::FormActivate() {
+    SetActiveFlag();
+    if (CalculationMenus* menus = Menus())
+        menus->SetCalculationMenusEnabled(false);
+    if (printButton_)
+        printButton_->setText(PrintCaption(Dane::PrintMode));
+}
+
+void CalcWindow::FormClose() {
+    if (CalculationMenus* menus = Menus())
+        menus->SetCalculationMenusEnabled(true);
+}
+
+NumEdit* CalcWindow::AddNumericField(const QString& name, const QString& invalidMessage,
+                                     std::optional<Range> range) {
+    auto* edit = new NumEdit(name, this);
+    fields_.push_back({edit, invalidMessage, std::move(range)});
+    connect(edit, &NumEdit::exited, this, [this, edit] { ExitCheck(edit); });
+    return edit;
+}
+
+const CalcWindow::Field* CalcWindow::FieldOf(const NumEdit* edit) const {
+    for (const Field& f : fields_)
+        if (f.edit == edit)
+            return &f;
+    return nullptr;
+}
+
+bool CalcWindow::ExitCheck(NumEdit* edit) {
+    const Field* field = FieldOf(edit);
+    // The boxes below take the focus away from the field; that is no exit.
+    if (!field || checking_ || edit->text().isEmpty())
+        return true;
+    checking_ = true;
+    double value = 0;
+    const int code = Convert::Val(edit->text(), value);
+    bool ok = true;
+    // The two checks are independent: a lone point fails both.
+    if (code != 0) {
+        Messages::Warning(this, field->invalidMessage);
+        ok = false;
+    }
+    if (field->range && (value < field->range->min || value > field->range->max)) {
+        Messages::Warning(this, field->range->message);
+        ok = false;
+    }
+    if (!ok)
+        edit->setFocus(Qt::OtherFocusReason);
+    checking_ = false;
+    return ok;
+}
+
+bool CalcWindow::AllFieldsAreNumbers() {
+    for (const Field& f : fields_) {
+        double value = 0;
+        if (!f.edit->text().isEmpty() && Convert::Val(f.edit->text(), value) != 0) {
+            Messages::Warning(this, f.invalidMessage);
+            f.edit->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CalcWindow::ClearResults() {
+    for (QLineEdit* field : results_)
+        field->clear();
+}
+
+void CalcWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        if (layout())
+            layout()->setSizeConstraint(QLayout::SetFixedSize);
+        if (const QScreen* s = screen()) {
+            adjustSize();
+            move(s->availableGeometry().center() - rect().center());
+        }
+        FormShow();
+    }
+    QWidget::showEvent(event);
+}
+
+void CalcWindow::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QWidget::closeEvent(event);
+}
+
+bool CalcWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QWidget::event(event);
+}

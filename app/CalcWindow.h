@@ -1,0 +1,93 @@
+#pragma once
+// What every calculation window shares: the frame, activation and closing, the
+// numeric fields with their exit checks, the results that a change clears, the
+// print-button caption and the scaling of report lengths.
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class NumEdit;
+class QLineEdit;
+class QPushButton;
+
+// The main window's menus that open calculation windows ("Przepustowość" and
+// "Dobór"); a calculation window locks them while it is open.
+class CalculationMenus {
+public:
+    virtual ~CalculationMenus() = default;
+    virtual void SetCalculationMenusEnabled(bool enabled) = 0;
+};
+
+class CalcWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum class Group { Capacity, Selection };
+
+    // `activeFlag` is this window's own flag among the active-window flags of its group.
+    CalcWindow(QWidget* mainWindow, const QString& name, const QString& caption, Group group,
+               bool* activeFlag);
+
+    // An allowed range of a field, checked on exit after the number check.
+    struct Range {
+        double min;
+        double max;
+        QString message;
+    };
+
+    // Converts `text` into `target` with the decimal conversion, recording the
+    // result code in the shared ValCode (nothing tests it).
+    static void TakeValue(const QString& text, double& target);
+
+    // A length in tenths of a millimetre in pixels of this window's screen.
+    int Scale(double tenthsOfMm) const;
+
+    // "Utwórz PDF" in print mode 2, otherwise "Wydruk".
+    static QString PrintCaption(int printMode);
+
+protected:
+    // Fills the fields from the record: inputs first, results last.
+    virtual void FormShow() {}
+    // Runs after the activation steps common to all windows.
+    virtual void FormActivate();
+    virtual void FormClose();
+
+    // An editable numeric field with its invalid-value message and optional range.
+    NumEdit* AddNumericField(const QString& name, const QString& invalidMessage,
+                             std::optional<Range> range = std::nullopt);
+    // Exit check of one field; shows its messages, puts the focus back and
+    // returns false when the text is not acceptable. An empty text passes.
+    bool ExitCheck(NumEdit* field);
+    // Before a computation: the first registered field whose text is not a
+    // number shows its invalid-value message and takes the focus; false then.
+    bool AllFieldsAreNumbers();
+
+    // Result fields that every input change empties.
+    void SetResultFields(std::vector<QLineEdit*> fields) { results_ = std::move(fields); }
+    void ClearResults();
+
+    void SetPrintButton(QPushButton* button) { printButton_ = button; }
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    struct Field {
+        NumEdit* edit;
+        QString invalidMessage;
+        std::optional<Range> range;
+    };
+    const Field* FieldOf(const NumEdit* edit) const;
+    void SetActiveFlag();
+    CalculationMenus* Menus() const;
+
+    Group group_;
+    bool* activeFlag_;
+    std::vector<Field> fields_;
+    std::vector<QLineEdit*> results_;
+    QPushButton* printButton_ = nullptr;
+    bool checking_ = false;
+};

@@ -1,0 +1,93 @@
+#pragma once
+// The main window: a maximised frame whose only content is the main menu. When
+// first shown it records the program directory, shows the about dialog and makes
+// sure the steam table can be opened; without it the program does not run.
+
+#include "app/CalcWindow.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class TfrmKoniec;
+class TfrmOpcje;
+class TfrmOprogramie;
+
+class TfrmKalmo3 : public QMainWindow, public CalculationMenus {
+    Q_OBJECT
+public:
+    // The windows the menu opens, in the order of their menu items.
+    enum class Target {
+        FlowAir,
+        FlowSteam,
+        FlowWater,
+        DoborPara,
+        Moc,
+        DoborMix,
+        Wymiennik,
+        ParaWoda,
+        DoborAir,
+        DoborWater,
+        Ekspansja,
+        Count
+    };
+
+    explicit TfrmKalmo3(QWidget* parent = nullptr);
+
+    void SetDialogs(TfrmOpcje* opcje, TfrmKoniec* koniec, TfrmOprogramie* oprogramie);
+    void SetWindow(Target target, QWidget* window);
+
+    // The directory FormShow takes as the program directory; by default the
+    // directory of the running executable.
+    void SetExecutableDir(const QString& dir) { executableDir_ = dir; }
+
+    void SetCalculationMenusEnabled(bool enabled) override;
+
+    // True once the program has been told to end (by "Koniec" or the start-up check).
+    bool Terminating() const { return terminating_; }
+
+    QMenu* TopMenu(int position) const;
+
+signals:
+    // The start-up sequence of the first showing is complete and the program runs.
+    void startupFinished();
+
+public slots:
+    void Opcje1Click();
+    void Koniec1Click();
+    void Powietrze1Click() { ShowWindow(Target::FlowAir); }
+    void Parawodna1Click() { ShowWindow(Target::FlowSteam); }
+    void Woda1Click() { ShowWindow(Target::FlowWater); }
+    void Parawodna2Click() { ShowWindow(Target::DoborPara); }
+    void Moc1Click() { ShowWindow(Target::Moc); }
+    void Mocparawoda1Click() { ShowWindow(Target::DoborMix); }
+    void Wymiennik1Click() { ShowWindow(Target::Wymiennik); }
+    void Wymiennikparalubwoda1Click() { ShowWindow(Target::ParaWoda); }
+    void Powietrze2Click() { ShowWindow(Target::DoborAir); }
+    void Woda2Click() { ShowWindow(Target::DoborWater); }
+    void Rozszerzalnocieplnawody1Click() { ShowWindow(Target::Ekspansja); }
+    void Spistreci1Click();
+    void Oprogramie1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormShow();
+    bool ConfirmExit();
+    void Terminate(int exitCode);
+    void ShowWindow(Target target);
+    QAction* AddItem(QMenu* menu, const QString& text, const QString& name,
+                     void (TfrmKalmo3::*handler)());
+
+    std::array<QWidget*, static_cast<size_t>(Target::Count)> windows_{};
+    TfrmOpcje* opcje_ = nullptr;
+    TfrmKoniec* koniec_ = nullptr;
+    TfrmOprogramie* oprogramie_ = nullptr;
+    QString executableDir_;
+    bool shown_ = false;
+    bool terminating_ = false;
+};

@@ -1,0 +1,46 @@
+#include "app/Messages.h"
+
+#include <QDialog>
+#include <QMessageBox>
+
+namespace Messages {
+
+namespace {
+WarningHandler& warningHandler() {
+    static WarningHandler handler;
+    return handler;
+}
+ModalHandler& modalHandler() {
+    static ModalHandler handler;
+    return handler;
+}
+} // namespace
+
+QString Caution() {
+    return QStringLiteral("Uwaga!");
+}
+
+void Warning(QWidget* parent, const QString& text, const QString& caption) {
+    if (warningHandler()) {
+        warningHandler()(parent, text, caption);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("WarningBox"));
+    box.exec();
+}
+
+int ExecModal(QDialog* dialog) {
+    if (modalHandler())
+        return modalHandler()(dialog);
+    return dialog->exec();
+}
+
+void SetWarningHandler(WarningHandler handler) {
+    warningHandler() = std::move(handler);
+}
+void SetModalHandler(ModalHandler handler) {
+    modalHandler() = std::move(handler);
+}
+
+} // namespace Messages

@@ -1,0 +1,1 @@
+target_sources(kalmo_gui PRIVATE HelpViewer.h HelpViewer.cpp)

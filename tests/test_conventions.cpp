@@ -1,0 +1,4 @@
+#include "GuiTest.h"
+TEST_F(GuiTest, Placeholder) {
+    SUCCEED();
+}

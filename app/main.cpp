@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QIcon>
 
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -22,13 +23,23 @@ int main(int argc, char* argv[]) {
     KalmoWindows windows = CreateWindows();
     std::unique_ptr<TfrmKalmo3> mainWindow(windows.frmKalmo3);
 
-    // Start-up measurement: close the about dialog at once and end as soon as the
-    // main window runs.
-    if (qEnvironmentVariableIsSet("KALMO_STARTUP_BENCH")) {
-        Messages::SetModalHandler([](QDialog*) { return int(QDialog::Accepted); });
+    // Unattended runs (smoke tests, start-up measurement): every modal dialog is
+    // accepted at once and every warning is written to the standard output
+    // instead of waiting for a click; KALMO_EXIT_AFTER_STARTUP ends the program
+    // as soon as the main window runs.
+    if (qEnvironmentVariableIsSet("KALMO_UNATTENDED")) {
+        Messages::SetModalHandler([](QDialog* dialog) {
+            std::printf("dialog: %s\n", qPrintable(dialog->objectName()));
+            std::fflush(stdout);
+            return int(QDialog::Accepted);
+        });
+        Messages::SetWarningHandler([](QWidget*, const QString& text, const QString& caption) {
+            std::printf("warning: [%s] %s\n", qPrintable(caption), qPrintable(text));
+        });
+    }
+    if (qEnvironmentVariableIsSet("KALMO_EXIT_AFTER_STARTUP"))
         QObject::connect(mainWindow.get(), &TfrmKalmo3::startupFinished, &app,
                          [] { QCoreApplication::exit(0); });
-    }
 
     mainWindow->showMaximized();
     return app.exec();

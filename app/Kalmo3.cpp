@@ -126,7 +126,7 @@ void TfrmKalmo3::FormShow() {
 
 void TfrmKalmo3::Terminate(int exitCode) {
     terminating_ = true;
-    QCoreApplication::exit(exitCode);
+    emit terminateRequested(exitCode);
 }
 
 bool TfrmKalmo3::ConfirmExit() {

@@ -53,6 +53,9 @@ public:
 signals:
     // The start-up sequence of the first showing is complete and the program runs.
     void startupFinished();
+    // The program is to end with this exit code (the application's message loop
+    // is connected to it).
+    void terminateRequested(int exitCode);
 
 public slots:
     void Opcje1Click();

@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
 
     KalmoWindows windows = CreateWindows();
     std::unique_ptr<TfrmKalmo3> mainWindow(windows.frmKalmo3);
+    QObject::connect(mainWindow.get(), &TfrmKalmo3::terminateRequested, &app,
+                     [](int exitCode) { QCoreApplication::exit(exitCode); });
 
     // Unattended runs (smoke tests, start-up measurement): every modal dialog is
     // accepted at once and every warning is written to the standard output

@@ -1,4 +1,249 @@
+// Start-up, the main window's menu and the three small dialogs.
+
 #include "GuiTest.h"
-TEST_F(GuiTest, Placeholder) {
-    SUCCEED();
+#include "app/Kalmo3.h"
+#include "app/Koniec.h"
+#include "app/Opcje.h"
+#include "app/Oprogramie.h"
+#include "app/Startup.h"
+#include "data/Dane.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+class Shell : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        windows = CreateWindows();
+        main.reset(windows.frmKalmo3);
+        ASSERT_TRUE(programDir.isValid());
+    }
+
+    // Starts the main window in a program directory of our own and runs its
+    // start-up sequence, closing the about dialog with "OK".
+    void Start(bool withSteamTable) {
+        if (withSteamTable) {
+            QFile table(programDir.filePath(QStringLiteral("para.dat")));
+            ASSERT_TRUE(table.open(QIODevice::WriteOnly)); // empty
+        }
+        main->SetExecutableDir(programDir.path());
+        onModal = [this](QDialog* dialog) {
+            dialog->show();
+            aboutVersion = dialog->findChild<QLabel*>(QStringLiteral("Label3"))->text();
+            QTest::mouseClick(Find<QPushButton>(dialog, QStringLiteral("Button1")), Qt::LeftButton);
+            return dialog->result();
+        };
+        QSignalSpy started(main.get(), &TfrmKalmo3::startupFinished);
+        main->show();
+        if (withSteamTable)
+            EXPECT_TRUE(started.wait(5000));
+        else
+            QTRY_VERIFY(main->Terminating());
+        onModal = nullptr;
+    }
+
+    // Answers the exit dialog with one of its buttons.
+    void AnswerExitWith(const QString& button) {
+        onModal = [button](QDialog* dialog) {
+            dialog->show();
+            QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+            return dialog->result();
+        };
+    }
+
+    KalmoWindows windows;
+    std::unique_ptr<TfrmKalmo3> main;
+    QTemporaryDir programDir;
+    QString aboutVersion;
+};
+
+TEST_F(Shell, MainWindowCaptionAndMenuTree) {
+    EXPECT_EQ(main->windowTitle(), "   KALMO 7.0");
+    struct Item {
+        int top;
+        const char* name;
+        const char* text;
+    };
+    const Item items[] = {{0, "Opcje1", "Opcje"},
+                          {0, "Koniec1", "&Koniec"},
+                          {1, "Powietrze1", "Powietrze"},
+                          {1, "Parawodna1", "Para wodna nasycona"},
+                          {1, "Woda1", "Woda"},
+                          {2, "Parawodna2", "Para wodna nasycona"},
+                          {2, "Moc1", "Moc (para)"},
+                          {2, "Mocparawoda1", "Moc (para + woda)"},
+                          {2, "Wymiennik1", "Wymiennik woda-woda (PN-B-02414)"},
+                          {2, "Wymiennikparalubwoda1", "Wymiennik (para-woda)"},
+                          {2, "Powietrze2", "Powietrze"},
+                          {2, "Woda2", "Woda"},
+                          {2, "Rozszerzalnocieplnawody1", "Rozszerzalność cieplna wody"},
+                          {3, "Spistreci1", "Spis treści i indeks"},
+                          {3, "Oprogramie1", "O programie"}};
+    const char* tops[] = {"Plik", "Przepustowość", "Dobór", "Pomoc"};
+    ASSERT_EQ(main->menuBar()->actions().size(), 4);
+    int index[4] = {};
+    for (const Item& item : items) {
+        QMenu* menu = main->TopMenu(item.top);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->title(), QString::fromUtf8(tops[item.top]));
+        const auto actions = menu->actions();
+        ASSERT_LT(index[item.top], actions.size());
+        QAction* action = actions[index[item.top]++];
+        EXPECT_EQ(action->objectName(), QString::fromUtf8(item.name));
+        EXPECT_EQ(action->text(), QString::fromUtf8(item.text));
+    }
+    for (int top = 0; top < 4; ++top)
+        EXPECT_EQ(main->TopMenu(top)->actions().size(), index[top]) << "menu " << top;
 }
+
+TEST_F(Shell, StartShowsAboutThenRunsWithAnEmptySteamTable) {
+    Start(true);
+    EXPECT_EQ(modalsShown, std::vector<QString>{QStringLiteral("frmOprogramie")});
+    EXPECT_EQ(aboutVersion, "KALMO wersja 7.00");
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_FALSE(main->Terminating());
+    EXPECT_EQ(Dane::ProgramDir, QDir(programDir.path()).absolutePath() + QLatin1Char('/'));
+}
+
+TEST_F(Shell, StartWithoutSteamTableWarnsAfterAboutAndEnds) {
+    Start(false);
+    EXPECT_EQ(modalsShown, std::vector<QString>{QStringLiteral("frmOprogramie")});
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0],
+              (Box{QStringLiteral("Brak pliku \"PARA.DAT\" !"), QStringLiteral("  Uwaga!")}));
+    EXPECT_TRUE(main->Terminating());
+}
+
+TEST_F(Shell, ClosingAndAnsweringAnulujKeepsRunning) {
+    Start(true);
+    QWidget openWindow(main.get(), Qt::Dialog);
+    openWindow.show();
+    AnswerExitWith(QStringLiteral("Button2"));
+    EXPECT_FALSE(main->close());
+    EXPECT_EQ(modalsShown.back(), "frmKoniec");
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(openWindow.isVisible());
+    EXPECT_FALSE(main->Terminating());
+
+    AnswerExitWith(QStringLiteral("Button1"));
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(main->Terminating());
+}
+
+TEST_F(Shell, KoniecMenuAsksTheSameQuestion) {
+    AnswerExitWith(QStringLiteral("Button2"));
+    main->Koniec1Click();
+    EXPECT_FALSE(main->Terminating());
+    AnswerExitWith(QStringLiteral("Button1"));
+    main->Koniec1Click();
+    EXPECT_TRUE(main->Terminating());
+    EXPECT_EQ(modalsShown,
+              (std::vector<QString>{QStringLiteral("frmKoniec"), QStringLiteral("frmKoniec")}));
+}
+
+TEST_F(Shell, ExitDialogAsksTheQuestion) {
+    windows.frmKoniec->show();
+    EXPECT_EQ(windows.frmKoniec->windowTitle(), "   Koniec pracy programu");
+    EXPECT_NE(windows.frmKoniec->findChild<QLabel*>(QStringLiteral("Label1")), nullptr);
+    EXPECT_EQ(windows.frmKoniec->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              "Czy zakończyć pracę programu?");
+    EXPECT_FALSE(
+        windows.frmKoniec->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
+}
+
+// Opens the options dialog from the menu, picks an item (or none) and presses a button.
+class Options : public Shell {
+protected:
+    void Choose(int item, const QString& button) {
+        onModal = [this, item, button](QDialog* dialog) {
+            dialog->show();
+            auto* group = Find<QWidget>(dialog, QStringLiteral("RadioGroup1"));
+            selectedOnOpen = -1;
+            for (int i = 0; i < 3; ++i)
+                if (Find<QAbstractButton>(group, QStringLiteral("RadioGroup1Item%1").arg(i))
+                        ->isChecked())
+                    selectedOnOpen = i;
+            if (item >= 0) {
+                auto* b =
+                    Find<QAbstractButton>(group, QStringLiteral("RadioGroup1Item%1").arg(item));
+                // on the round indicator, as a user clicks
+                QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+            }
+            QTest::mouseClick(Find<QPushButton>(dialog, button), Qt::LeftButton);
+            return dialog->result();
+        };
+        main->Opcje1Click();
+    }
+    int selectedOnOpen = -1;
+};
+
+TEST_F(Options, OkSetsThePrintMode) {
+    Choose(2, QStringLiteral("Button1"));
+    EXPECT_EQ(selectedOnOpen, 0);
+    EXPECT_EQ(Dane::PrintMode, 2);
+    Choose(1, QStringLiteral("Button1"));
+    EXPECT_EQ(selectedOnOpen, 2);
+    EXPECT_EQ(Dane::PrintMode, 1);
+}
+
+TEST_F(Options, AnulujKeepsThePrintMode) {
+    Choose(2, QStringLiteral("Button2"));
+    EXPECT_EQ(Dane::PrintMode, 0);
+    Choose(-1, QStringLiteral("Button2"));
+    EXPECT_EQ(selectedOnOpen, 0) << "the next opening selects the old mode again";
+}
+
+TEST_F(Options, DialogTexts) {
+    TfrmOpcje* opcje = windows.frmOpcje;
+    EXPECT_EQ(opcje->windowTitle(), "   Opcje programu");
+    auto* group = Find<QGroupBox>(opcje, QStringLiteral("RadioGroup1"));
+    EXPECT_EQ(group->title(), " Wydruk wyników obliczeń ");
+    const char* texts[] = {"Drukuj tylko wyniki obliczeń (drukarka)",
+                           "Drukuj wyniki obliczeń i kartę katalogową wybranego zaworu "
+                           "bezpieczeństwa (drukarka)",
+                           "Utwórz plik PDF z wynikami obliczeń"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Find<QAbstractButton>(group, QStringLiteral("RadioGroup1Item%1").arg(i))->text(),
+                  QString::fromUtf8(texts[i]));
+    EXPECT_TRUE(opcje->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(Shell, AboutDialogFromTheMenu) {
+    onModal = [this](QDialog* dialog) {
+        dialog->show();
+        aboutVersion = Find<QLabel>(dialog, QStringLiteral("Label3"))->text();
+        EXPECT_EQ(dialog->windowTitle(), "O programie");
+        EXPECT_EQ(Find<QLabel>(dialog, QStringLiteral("Label1"))->text(),
+                  "Program do obliczania przepustowości ");
+        EXPECT_EQ(Find<QLabel>(dialog, QStringLiteral("Label2"))->text(),
+                  "i doboru zaworów bezpieczeństwa");
+        // The photograph is a JPEG beside the program.
+        const QPixmap photo = Find<QLabel>(dialog, QStringLiteral("Image1"))->pixmap();
+        EXPECT_FALSE(photo.isNull());
+        EXPECT_GE(photo.width(), 200);
+        const QString text = Find<QPlainTextEdit>(dialog, QStringLiteral("Memo1"))->toPlainText();
+        EXPECT_TRUE(text.endsWith(QStringLiteral(
+            "Użycie programu oznacza przyjęcie do wiadomości powyższych informacji.")));
+        EXPECT_EQ(text.count(QStringLiteral("\n\n")), 2) << "three paragraphs";
+        return int(QDialog::Accepted);
+    };
+    main->Oprogramie1Click();
+    EXPECT_EQ(aboutVersion, "KALMO wersja 7.00");
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+// Start-up of the program against a bare Qt window: process start to the main
+// window running (the about dialog closed at once), and peak resident memory.
+//
+//   startup_bench <kalmo> <bare_window> [runs]
+//
+// Both run offscreen; the median of the runs is reported for each, then the ratios.
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Run {
+    double seconds;
+    long maxRssKb;
+};
+
+Run RunOnce(const std::string& program) {
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
+        std::perror(program.c_str());
+        std::exit(2);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const auto end = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s did not end normally\n", program.c_str());
+        std::exit(2);
+    }
+    return {std::chrono::duration<double>(end - start).count(), usage.ru_maxrss};
+}
+
+template <class T> T Median(std::vector<T> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+Run Measure(const std::string& program, int runs) {
+    RunOnce(program); // warm the file cache
+    std::vector<double> times;
+    std::vector<long> rss;
+    for (int i = 0; i < runs; ++i) {
+        const Run r = RunOnce(program);
+        times.push_back(r.seconds);
+        rss.push_back(r.maxRssKb);
+    }
+    return {Median(times), Median(rss)};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <kalmo> <bare_window> [runs]\n", argv[0]);
+        return 2;
+    }
+    const int runs = argc > 3 ? std::atoi(argv[3]) : 21;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("KALMO_UNATTENDED", "1", 1);
+    setenv("KALMO_EXIT_AFTER_STARTUP", "1", 1);
+
+    const Run kalmo = Measure(argv[1], runs);
+    const Run bare = Measure(argv[2], runs);
+    std::printf("median of %d runs      time [ms]   peak RSS [MiB]\n", runs);
+    std::printf("kalmo                 %9.1f   %14.1f\n", kalmo.seconds * 1e3,
+                kalmo.maxRssKb / 1024.0);
+    std::printf("bare Qt window        %9.1f   %14.1f\n", bare.seconds * 1e3,
+                bare.maxRssKb / 1024.0);
+    std::printf("ratio                 %9.2f   %14.2f\n", kalmo.seconds / bare.seconds,
+                double(kalmo.maxRssKb) / double(bare.maxRssKb));
+    return 0;
+}

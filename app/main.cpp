@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -33,10 +34,13 @@ int main(int argc, char* argv[]) {
         Messages::SetModalHandler([](QDialog* dialog) {
             std::printf("dialog: %s\n", qPrintable(dialog->objectName()));
             std::fflush(stdout);
-            return int(QDialog::Accepted);
+            // Shown for real, and accepted as soon as its event loop runs.
+            QTimer::singleShot(0, dialog, &QDialog::accept);
+            return dialog->exec();
         });
         Messages::SetWarningHandler([](QWidget*, const QString& text, const QString& caption) {
             std::printf("warning: [%s] %s\n", qPrintable(caption), qPrintable(text));
+            std::fflush(stdout);
         });
     }
     if (qEnvironmentVariableIsSet("KALMO_EXIT_AFTER_STARTUP"))

@@ -5,6 +5,7 @@
 //
 // Both run offscreen; the median of the runs is reported for each, then the ratios.
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -29,8 +30,14 @@ struct Run {
 Run RunOnce(const std::string& program) {
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
     const auto start = std::chrono::steady_clock::now();
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
+    const int spawned = posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0) {
         std::perror(program.c_str());
         std::exit(2);
     }

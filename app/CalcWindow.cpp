@@ -3,6 +3,7 @@
 #include "app/Convert.h"
 #include "app/Messages.h"
 #include "app/NumEdit.h"
+#include "app/WindowFrame.h"
 #include "data/Dane.h"
 
 #include <QCloseEvent>
@@ -27,9 +28,7 @@ const std::array<bool*, 8> selectionFlags = {
 
 CalcWindow::CalcWindow(QWidget* mainWindow, const QString& name, const QString& caption,
                        Group group, bool* activeFlag)
-    : QWidget(mainWindow, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
-                              Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      group_(group), activeFlag_(activeFlag) {
+    : QWidget(mainWindow, DialogFrame(true)), group_(group), activeFlag_(activeFlag) {
     setObjectName(name);
     setWindowTitle(caption);
 }

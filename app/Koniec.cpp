@@ -1,5 +1,7 @@
 #include "app/Koniec.h"
 
+#include "app/WindowFrame.h"
+
 #include "data/Dane.h"
 
 #include <QHBoxLayout>
@@ -8,9 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfrmKoniec::TfrmKoniec(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+TfrmKoniec::TfrmKoniec(QWidget* parent) : QDialog(parent, DialogFrame(false)) {
     setObjectName(QStringLiteral("frmKoniec"));
     setWindowTitle(QStringLiteral("   Koniec pracy programu"));
 

@@ -1,5 +1,7 @@
 #include "app/Opcje.h"
 
+#include "app/WindowFrame.h"
+
 #include "data/Dane.h"
 
 #include <QButtonGroup>
@@ -9,9 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TfrmOpcje::TfrmOpcje(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+TfrmOpcje::TfrmOpcje(QWidget* parent) : QDialog(parent, DialogFrame(true)) {
     setObjectName(QStringLiteral("frmOpcje"));
     setWindowTitle(QStringLiteral("   Opcje programu"));
 

@@ -1,5 +1,7 @@
 #include "app/Oprogramie.h"
 
+#include "app/WindowFrame.h"
+
 #include "data/Dane.h"
 #include "data/Vendor.h"
 
@@ -25,9 +27,7 @@ QLabel* AddLabel(QWidget* parent, QVBoxLayout* layout, const QString& name, cons
 
 } // namespace
 
-TfrmOprogramie::TfrmOprogramie(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+TfrmOprogramie::TfrmOprogramie(QWidget* parent) : QDialog(parent, DialogFrame(false)) {
     setObjectName(QStringLiteral("frmOprogramie"));
     setWindowTitle(QStringLiteral("O programie"));
 

@@ -25,7 +25,10 @@ void Warning(QWidget* parent, const QString& text, const QString& caption) {
         warningHandler()(parent, text, caption);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
+    // Messages break their lines with a carriage return.
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(QMessageBox::Warning, caption, shown, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("WarningBox"));
     box.exec();
 }

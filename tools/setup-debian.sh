@@ -10,6 +10,7 @@ packages=(
     clang-format
     fonts-liberation fontconfig
     locales
+    python3 python3-iapws
 )
 
 sudo=""

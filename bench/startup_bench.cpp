@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -57,16 +58,21 @@ template <class T> T Median(std::vector<T> v) {
     return v[v.size() / 2];
 }
 
-Run Measure(const std::string& program, int runs) {
-    RunOnce(program); // warm the file cache
-    std::vector<double> times;
-    std::vector<long> rss;
+// Runs the two programs alternately, so that a change in the machine's load
+// touches both alike; returns the medians.
+std::pair<Run, Run> Measure(const std::string& first, const std::string& second, int runs) {
+    RunOnce(first); // warm the file cache
+    RunOnce(second);
+    std::vector<double> times[2];
+    std::vector<long> rss[2];
     for (int i = 0; i < runs; ++i) {
-        const Run r = RunOnce(program);
-        times.push_back(r.seconds);
-        rss.push_back(r.maxRssKb);
+        for (int which = 0; which < 2; ++which) {
+            const Run r = RunOnce(which == 0 ? first : second);
+            times[which].push_back(r.seconds);
+            rss[which].push_back(r.maxRssKb);
+        }
     }
-    return {Median(times), Median(rss)};
+    return {{Median(times[0]), Median(rss[0])}, {Median(times[1]), Median(rss[1])}};
 }
 
 } // namespace
@@ -81,8 +87,7 @@ int main(int argc, char* argv[]) {
     setenv("KALMO_UNATTENDED", "1", 1);
     setenv("KALMO_EXIT_AFTER_STARTUP", "1", 1);
 
-    const Run kalmo = Measure(argv[1], runs);
-    const Run bare = Measure(argv[2], runs);
+    const auto [kalmo, bare] = Measure(argv[1], argv[2], runs);
     std::printf("median of %d runs      time [ms]   peak RSS [MiB]\n", runs);
     std::printf("kalmo                 %9.1f   %14.1f\n", kalmo.seconds * 1e3,
                 kalmo.maxRssKb / 1024.0);

@@ -1,0 +1,128 @@
+#include "valves/Dobor_zaworu.h"
+
+#include "app/HelpViewer.h"
+#include "app/WindowFrame.h"
+#include "data/Dane.h"
+#include "valves/Catalogue.h"
+#include "valves/ChoiceList.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// The selection windows in the order "OK" looks at them.
+const std::array<bool*, 8> kFillOrder = {
+    &Dane::AirSelectionActive,        &Dane::WaterSelectionActive,
+    &Dane::SteamSelectionActive,      &Dane::PowerSelectionActive,
+    &Dane::MixSelectionActive,        &Dane::ExchangerSelectionActive,
+    &Dane::SteamWaterSelectionActive, &Dane::ExpansionSelectionActive};
+
+// The help topic "Wybór zaworu – dobór".
+constexpr int kHelpContext = 19;
+
+} // namespace
+
+TfrmDobor::TfrmDobor(QWidget* parent) : QDialog(parent, DialogFrame(true)) {
+    setObjectName(QStringLiteral("frmDobor"));
+    setWindowTitle(QStringLiteral("   Dobór zaworu bezpieczeństwa"));
+    Help::SetHelpContext(this, kHelpContext);
+
+    auto* typeGroup = new QGroupBox(QStringLiteral("Typ zaworu"), this);
+    typeGroup->setObjectName(QStringLiteral("GroupBox1"));
+    ListBox_typ = ChoiceList::Create(typeGroup, QStringLiteral("ListBox_typ"),
+                                     [this] { ListBox_typClick(); });
+    std::vector<QString> typeTexts;
+    for (const Catalogue::Type& type : Catalogue::Types())
+        typeTexts.push_back(type.text);
+    ChoiceList::Refill(ListBox_typ, typeTexts);
+
+    auto* pressureGroup = new QGroupBox(QStringLiteral("Ciśnienie"), this);
+    pressureGroup->setObjectName(QStringLiteral("GroupBox2"));
+    // Choosing a set pressure only marks it; "OK" reads it.
+    ListBox_Cisnienie =
+        ChoiceList::Create(pressureGroup, QStringLiteral("ListBox_Cisnienie"), [] {});
+
+    // Room for the longest type text and for ten set pressures without scrolling.
+    const int row = fontMetrics().height() + 4;
+    for (QListWidget* list : {ListBox_typ, ListBox_Cisnienie})
+        list->setFixedHeight(10 * row + 2 * list->frameWidth());
+    ListBox_typ->setMinimumWidth(fontMetrics().horizontalAdvance(Catalogue::Types().back().text) +
+                                 32);
+    ListBox_Cisnienie->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("10.0")) + 48);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
+    cancel->setObjectName(QStringLiteral("Button2"));
+    connect(ok, &QPushButton::clicked, this, &TfrmDobor::Button1Click);
+    connect(cancel, &QPushButton::clicked, this, &TfrmDobor::Button2Click);
+
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(typeGroup, 1);
+    lists->addWidget(pressureGroup);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(lists);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool TfrmDobor::AddWindow(bool* activeFlag, const SelectionValveFields& fields) {
+    if (std::find(kFillOrder.begin(), kFillOrder.end(), activeFlag) == kFillOrder.end())
+        return false;
+    windows_.push_back({activeFlag, fields.type, fields.setPressure});
+    return true;
+}
+
+void TfrmDobor::showEvent(QShowEvent* event) {
+    // Centred on the screen, as every dialog of the program.
+    if (const QScreen* s = screen()) {
+        adjustSize();
+        move(s->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+void TfrmDobor::ListBox_typClick() {
+    const int type = ChoiceList::SelectedRow(ListBox_typ);
+    ChoiceList::Refill(ListBox_Cisnienie,
+                       type < 0 ? std::vector<QString>{}
+                                : Catalogue::Types()[static_cast<size_t>(type)].setPressureTexts);
+}
+
+void TfrmDobor::Button1Click() {
+    Dane::ChosenValveType = ChoiceList::SelectedText(ListBox_typ);
+    const QString setPressure = ChoiceList::SelectedText(ListBox_Cisnienie);
+    for (bool* flag : kFillOrder) {
+        if (!*flag)
+            continue;
+        for (const Window& w : windows_) {
+            if (w.activeFlag != flag)
+                continue;
+            if (w.type)
+                w.type->setText(Dane::ChosenValveType);
+            if (w.setPressure)
+                w.setPressure->setText(setPressure);
+        }
+    }
+    if (const std::optional<int> card = Catalogue::CardIndexOf(Dane::ChosenValveType))
+        Dane::CardIndex = *card;
+    accept();
+}
+
+void TfrmDobor::Button2Click() {
+    reject();
+}

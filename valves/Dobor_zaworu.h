@@ -1,0 +1,44 @@
+#pragma once
+// The valve type choice dialog of the selection windows: a valve type and a set
+// pressure. The size is not chosen here; the selection window finds it in the
+// type's valve data file. "OK" copies the choice into the selection window
+// activated last. The dialog lives for the whole run and keeps its selections
+// between showings.
+
+#include "valves/ValveFields.h"
+
+#include <QDialog>
+#include <QPointer>
+
+#include <vector>
+
+class QLineEdit;
+class QListWidget;
+
+class TfrmDobor : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmDobor(QWidget* parent = nullptr);
+
+    // A selection window that "OK" fills while its flag is set. `activeFlag` is
+    // its selection flag (Dane::AirSelectionActive ... ExpansionSelectionActive);
+    // any other flag is refused (false).
+    bool AddWindow(bool* activeFlag, const SelectionValveFields& fields);
+
+    void ListBox_typClick();
+    void Button1Click(); // "OK"
+    void Button2Click(); // "Anuluj"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct Window {
+        bool* activeFlag;
+        QPointer<QLineEdit> type, setPressure;
+    };
+
+    QListWidget* ListBox_typ;
+    QListWidget* ListBox_Cisnienie;
+    std::vector<Window> windows_;
+};

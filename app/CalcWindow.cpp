@@ -37,6 +37,15 @@ void CalcWindow::TakeValue(const QString& text, double& target) {
     Dane::ValCode = Convert::Val(text, target);
 }
 
+double CalcWindow::ScratchRelievingPressure(const QString& setPressureText,
+                                            const QString& overpressureText) {
+    Dane::ValCode = Convert::Val(setPressureText, Dane::ScratchSetPressure);
+    Dane::ValCode = Convert::Val(overpressureText, Dane::ScratchOverpressure);
+    Dane::ScratchRelievingPressure =
+        (Dane::ScratchOverpressure / 100 + 1) * Dane::ScratchSetPressure;
+    return Dane::ScratchRelievingPressure;
+}
+
 int CalcWindow::Scale(double tenthsOfMm) const {
     const QScreen* s = screen();
     const int ppi = s ? qRound(s->logicalDotsPerInch()) : 96;

@@ -41,6 +41,11 @@ public:
     // result code in the shared ValCode (nothing tests it).
     static void TakeValue(const QString& text, double& target);
 
+    // p1 = p × (1 + b1/100) [bar gauge] from the texts of a set-pressure and an
+    // overpressure field, through the shared scratch values; returns p1.
+    static double ScratchRelievingPressure(const QString& setPressureText,
+                                           const QString& overpressureText);
+
     // A length in tenths of a millimetre in pixels of this window's screen.
     int Scale(double tenthsOfMm) const;
 

@@ -1,5 +1,6 @@
 #include "valves/Wybor_zaworu.h"
 
+#include "app/CalcWindow.h"
 #include "app/Convert.h"
 #include "app/HelpViewer.h"
 #include "app/WindowFrame.h"
@@ -224,11 +225,8 @@ void TfrmWybor_zaworu::Fill(const Window& w, const QString& setPressure) const {
     // p1 from what the window now shows, as its own overpressure handler does.
     const QString p = w.setPressure ? w.setPressure->text() : setPressure;
     const QString b1 = w.overpressure ? w.overpressure->text() : QString();
-    Dane::ValCode = Convert::Val(p, Dane::ScratchSetPressure);
-    Dane::ValCode = Convert::Val(b1, Dane::ScratchOverpressure);
-    Dane::ScratchRelievingPressure =
-        Dane::ScratchSetPressure * (1 + Dane::ScratchOverpressure / 100);
-    w.relievingPressure->setText(Convert::FixedText(Dane::ScratchRelievingPressure, 2, 2));
+    w.relievingPressure->setText(
+        Convert::FixedText(CalcWindow::ScratchRelievingPressure(p, b1), 2, 2));
 }
 
 void TfrmWybor_zaworu::Button1Click() {

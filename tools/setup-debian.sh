@@ -11,6 +11,7 @@ packages=(
     fonts-liberation fontconfig
     locales
     python3 python3-iapws
+    poppler-utils
 )
 
 sudo=""

@@ -3,6 +3,9 @@
 // are hidden, never destroyed, until the program ends.
 
 class TfrmKalmo3;
+class TfrmFlow_air;
+class TfrmFlow_water;
+class TfrmPara;
 class TfrmDobor;
 class TfrmKoniec;
 class TfrmOprogramie;
@@ -11,7 +14,10 @@ class TfrmWybor_zaworu;
 
 struct KalmoWindows {
     TfrmKalmo3* frmKalmo3 = nullptr;
+    TfrmFlow_air* frmFlow_air = nullptr;
     TfrmWybor_zaworu* frmWybor_zaworu = nullptr;
+    TfrmFlow_water* frmFlow_water = nullptr;
+    TfrmPara* frmPara = nullptr;
     TfrmKoniec* frmKoniec = nullptr;
     TfrmOprogramie* frmOprogramie = nullptr;
     TfrmDobor* frmDobor = nullptr;

@@ -1,0 +1,201 @@
+#include "capacity/FlowAirCalc.h"
+
+#include <cmath>
+
+namespace Capacity {
+
+Outcome Oblicz(TFlowAirData& data) {
+    const Outcome checked =
+        CheckInputs(data.Overpressure,
+                    {data.RelievingPressure, data.FlowDiameter, data.RelievingTemp, data.AlphaGas},
+                    data.BackPressure, data.SetPressure);
+    if (!checked.Succeeded())
+        return checked;
+    // The compressibility factor of air is known for 250 … 350 K only: a
+    // temperature outside is refused before the formula.
+    const Obliczenia::Result z =
+        Obliczenia::AirCompressibility(data.RelievingPressure + 1, data.RelievingTemp + 273.15);
+    if (!z)
+        return Outcome::Missing(z.reason());
+
+    const Obliczenia::Result m =
+        Obliczenia::AirCapacity(data.FlowDiameter, data.RelievingPressure, data.BackPressure,
+                                data.RelievingTemp, data.AlphaGas);
+    if (!m)
+        return Outcome::Missing(m.reason());
+    data.Capacity = m.value();
+    data.VolumeCapacity = data.Capacity * AirNormalVolume;
+    return Outcome::Computed();
+}
+
+Report::Content ReportContent(const TFlowAirData& data) {
+    using Report::Line;
+    using Report::TitleY;
+    Report::Content r;
+    r.saveDialogTitle = Report::Content::SaveTitleImperative();
+    AddTitleAndValve(r, 7,
+                     {data.ValveType, data.ValveSize, data.FlowDiameter, data.AlphaGas,
+                      data.SetPressure, data.Overpressure, data.RelievingPressure,
+                      data.BackPressure, false});
+    auto text = [&r](Report::Place printer, Report::Place pdf, const QString& line,
+                     Report::Style style = Report::Style::Normal) {
+        r.Text(printer, pdf, line, style);
+    };
+    auto bitmap = [&r](Report::Place printer, Report::Place pdf, int number, int width,
+                       int height) { r.Bitmap(printer, pdf, number, width, height); };
+
+    const double t1 = data.RelievingTemp;
+    const double p1 = data.RelievingPressure;
+    const double T1 = t1 + 273.15;
+    // K1 of air from its molar mass, 28.96 kg/kmol.
+    const double k1 = std::sqrt(28.96 / T1) * 2.64264;
+    const double beta = (data.BackPressure + 1) / (p1 + 1);
+    // Reduced temperature and pressure: critical point of air 132.43 K, 38.4 bar.
+    const double tr = T1 / 132.43;
+    const double pr = (p1 + 1) / 38.4;
+    // A computed record lies within the compressibility table: its t1 passed.
+    const double z = Obliczenia::AirCompressibility(p1 + 1, T1).value();
+
+    text(Line(17), Line(10), QStringLiteral("Czynnik roboczy:  powietrze"));
+    text(Line(18), Line(11),
+         QStringLiteral("Masa molowa                                                         Mr:  "
+                        "28.96 kg/kmol"));
+    text(Line(19), Line(12),
+         QStringLiteral("Wykładnik izentropy                                                  k:   "
+                        "1.40"));
+    text(
+        Line(20), Line(13),
+        QStringLiteral("Temperatura zrzutowa                                                t1: ") +
+            Number(t1, 1) + QStringLiteral(" C"));
+    text(
+        Line(21), Line(14),
+        QStringLiteral("Temperatura zrzutowa                                                T1: ") +
+            Number(T1, 1) + QStringLiteral(" K"));
+    text(Line(22), Line(15),
+         QStringLiteral("Temperatura krytyczna                                              Tkr:  "
+                        "132.4 K"));
+    text(Line(23), Line(16),
+         QStringLiteral("Ciśnienie krytyczne                                                Pkr:   "
+                        "38.4 bar abs"));
+    text(Line(25), Line(18),
+         QStringLiteral("Obliczenia (do wzorów wartości ciśnienia podstawiono w [MPa]):"),
+         Report::Style::Bold);
+    text(Line(26), Line(19),
+         QStringLiteral("Maksymalna wartość współczynnika rozprężania adiabatycznego"));
+    bitmap(Line(27), Line(20), 7, 879, 270);
+    text(Line(30), Line(24),
+         QStringLiteral("Obliczona max. wartość współczynnika rozprężania adiabatycznego Psimax:  "
+                        "0.484"));
+    text(Line(31), Line(25), QStringLiteral("Współczynnik K1 (zależny od właściwości czynnika)"));
+    bitmap(Line(32), Line(26), 6, 696, 267);
+    text(
+        Line(35), Line(30),
+        QStringLiteral("Obliczona wartość współczynnika K1                                  K1: ") +
+            Number(k1, 3));
+    text(Line(36), Line(31),
+         QStringLiteral("Stosunek ciśnień absolutnych za i przed zaworem bezpieczeństwa"));
+    bitmap(Line(37), Line(32), 11, 456, 240);
+    text(
+        Line(40), Line(36),
+        QStringLiteral("Obliczony stosunek ciśnień abs. za i przed zaworem bezpieczeństwa Beta: ") +
+            Number(beta, 3));
+    text(Line(41), Line(37), QStringLiteral("Krytyczny stosunek ciśnień"));
+    bitmap(Line(42), Line(38), 10, 573, 270);
+    text(Line(45), Line(42),
+         QStringLiteral("Obliczony krytyczny stosunek ciśnień                         Beta kryt:  "
+                        "0.528"));
+
+    const QString psiHeading = QStringLiteral("Współczynnik rozprężania adiabatycznego");
+    const QString k2Heading =
+        QStringLiteral("Współczynnik K2 zależny od stosunku ciśnień za i przed urządzeniem");
+    const QString trHeading = QStringLiteral("Temperatura zredukowana Tr");
+    const QString trLine =
+        QStringLiteral("Obliczona wartość temperatury zredukowanej                          Tr: ") +
+        Number(tr, 2);
+    const QString prHeading = QStringLiteral("Ciśnienie zredukowane Pr");
+    const QString prLine =
+        QStringLiteral("Obliczona wartość ciśnienia zredukowanego                           Pr: ") +
+        Number(pr, 2);
+    const QString zLine =
+        QStringLiteral("Wyznaczona wartość współczynnika ściśliwości                         Z: ") +
+        Number(z, 2);
+    const QString massHeading = QStringLiteral("Przepustowość zaworu bezpieczeństwa (masowa)");
+    const QString massLine =
+        QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa  (masowa)              m: ") +
+        Number(data.Capacity, 1) + QStringLiteral(" kg/h");
+    const QString volumeHeading1 = QStringLiteral(
+        "Przepustowość zaworu bezpieczeństwa (objętościowa, przeliczona na warunki normalne");
+    const QString volumeHeading2 = QStringLiteral("ciśnienie 1013,25 hPa i temperatura 0 st. C)");
+    const QString normalVolume =
+        QStringLiteral("Objętość 1 kg powietrza w warunkach normalnych wynosi                v: "
+                       "0.773 Nm3/kg");
+    const QString volumeLine =
+        QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa (objętościowa)         V: ") +
+        Number(data.VolumeCapacity, 1) + QStringLiteral(" Nm3/h");
+
+    if (beta < AirCriticalRatio) {
+        // The printer breaks the page after the Pr line, the PDF after 019.
+        bitmap(Line(46), Line(43), 17, 258, 105);
+        text(Line(48), Line(45), psiHeading);
+        bitmap(Line(49), Line(46), 19, 624, 105);
+        text(Line(51), TitleY(2), k2Heading);
+        bitmap(Line(52), Line(0, 2), 8, 378, 222);
+        text(Line(55), Line(3, 2),
+             QStringLiteral("Obliczona wartość współczynnika K2                                  "
+                            "K2:  1.0"));
+        text(Line(56), Line(4, 2), trHeading);
+        bitmap(Line(57), Line(5, 2), 5, 357, 225);
+        text(Line(60), Line(8, 2), trLine);
+        text(Line(61), Line(9, 2), prHeading);
+        bitmap(Line(62), Line(10, 2), 4, 471, 225);
+        text(Line(65), Line(13, 2), prLine);
+        text(Line(5, 2), Line(14, 2), zLine);
+        text(Line(7, 2), Line(15, 2), massHeading);
+        bitmap(Line(8, 2), Line(16, 2), 1, 1251, 222);
+        text(Line(11, 2), Line(19, 2), massLine, Report::Style::Bold);
+        text(Line(13, 2), Line(21, 2), volumeHeading1);
+        text(Line(14, 2), Line(22, 2), volumeHeading2);
+        text(Line(15, 2), Line(23, 2), normalVolume);
+        bitmap(Line(16, 2), Line(24, 2), 22, 297, 87);
+        text(Line(17, 2), Line(26, 2), volumeLine);
+    } else {
+        // Isentropic exponent of air k = 1.4: 1.429 = 2/k, 1.714 = (k+1)/k,
+        // 3.5 = k/(k−1); 0.484 is the largest ψ.
+        const double psi = std::sqrt(3.5 * (std::pow(beta, 1.429) - std::pow(beta, 1.714)));
+        const double k2 = psi / 0.484;
+        bitmap(Line(46), Line(43), 20, 270, 99);
+        text(Line(48), Line(45), psiHeading);
+        bitmap(Line(49), Line(46), 9, 942, 276);
+        text(Line(52), TitleY(2),
+             QStringLiteral(
+                 "Obliczona wartość współczynnika rozprężania adiabatycznego         Psi: ") +
+                 Number(psi, 3));
+        text(Line(54), Line(0, 2), k2Heading);
+        bitmap(Line(55), Line(1, 2), 8, 378, 222);
+        text(Line(58), Line(4, 2),
+             QStringLiteral("Obliczona wartość współczynnika K2                                  "
+                            "K2:  ") +
+                 Number(k2, 3));
+        text(Line(59), Line(5, 2), trHeading);
+        bitmap(Line(60), Line(6, 2), 5, 357, 225);
+        text(Line(63), Line(9, 2), trLine);
+        text(Line(5, 2), Line(10, 2), prHeading);
+        bitmap(Line(6, 2), Line(11, 2), 4, 471, 225);
+        text(Line(9, 2), Line(14, 2), prLine);
+        text(Line(11, 2), Line(15, 2), zLine);
+        text(Line(13, 2), Line(16, 2), massHeading);
+        bitmap(Line(14, 2), Line(17, 2), 1, 1251, 222);
+        // The printed mass formula, 222 pixels high, would touch a line two
+        // steps below it: the mass line and the rest of the page stand one line
+        // lower, three lines below the formula as in the critical variant.
+        text(Line(17, 2), Line(20, 2), massLine, Report::Style::Bold);
+        text(Line(19, 2), Line(22, 2), volumeHeading1);
+        text(Line(20, 2), Line(23, 2), volumeHeading2);
+        text(Line(21, 2), Line(24, 2), normalVolume);
+        bitmap(Line(22, 2), Line(25, 2), 22, 297, 87);
+        text(Line(24, 2), Line(27, 2), volumeLine);
+    }
+    return r;
+}
+
+} // namespace Capacity

@@ -1,0 +1,210 @@
+#include "capacity/FlowSteamCalc.h"
+
+#include <cmath>
+
+namespace Capacity {
+
+namespace {
+
+// The six properties of the saturation line at p1, in the order they are read.
+struct SaturationState {
+    double temperature = 0;   // T1 [K]
+    double latentHeat = 0;    // r [kJ/kg]
+    double steamDensity = 0;  // ρ'' [kg/m³]
+    double waterDensity = 0;  // ρ' [kg/m³]
+    double steamEnthalpy = 0; // h'' [kJ/kg]
+    double waterEnthalpy = 0; // h' [kJ/kg]
+};
+
+// Reads the steam table at p1 [bar gauge]; the first lookup without a value
+// ends the reading.
+Obliczenia::NoValue ReadSaturation(double p1, SaturationState& s) {
+    using Lookup = Obliczenia::Result (*)(double&);
+    const std::pair<Lookup, double*> lookups[] = {
+        {Obliczenia::SatSteamTemperature, &s.temperature},
+        {Obliczenia::SatSteamLatentHeat, &s.latentHeat},
+        {Obliczenia::SatSteamDensity, &s.steamDensity},
+        {Obliczenia::SatWaterDensity, &s.waterDensity},
+        {Obliczenia::SatSteamEnthalpy, &s.steamEnthalpy},
+        {Obliczenia::SatWaterEnthalpy, &s.waterEnthalpy},
+    };
+    for (const auto& [lookup, target] : lookups) {
+        double p = p1;
+        const Obliczenia::Result value = lookup(p);
+        if (!value)
+            return value.reason();
+        *target = value.value();
+    }
+    return Obliczenia::NoValue::None;
+}
+
+} // namespace
+
+Outcome Oblicz(TFlowSteamData& data) {
+    const Outcome checked =
+        CheckInputs(data.Overpressure, {data.RelievingPressure, data.FlowDiameter, data.AlphaGas},
+                    data.BackPressure, data.SetPressure);
+    if (!checked.Succeeded())
+        return checked;
+    if (data.RelievingPressure > SteamHighestRelievingPressure)
+        return Outcome::Missing(Obliczenia::NoValue::SteamPressureAbove200);
+
+    const Obliczenia::Result m = Obliczenia::SteamCapacity(
+        data.FlowDiameter, data.RelievingPressure, data.BackPressure, data.AlphaGas);
+    if (!m)
+        return Outcome::Missing(m.reason());
+    SaturationState s;
+    if (const Obliczenia::NoValue why = ReadSaturation(data.RelievingPressure, s);
+        why != Obliczenia::NoValue::None)
+        return Outcome::Missing(why);
+
+    data.Capacity = m.value();
+    data.SaturationTemp = s.temperature;
+    data.LatentHeat = s.latentHeat;
+    data.SteamDensity = s.steamDensity;
+    data.BoilingWaterDensity = s.waterDensity;
+    data.SteamEnthalpy = s.steamEnthalpy;
+    data.BoilingWaterEnthalpy = s.waterEnthalpy;
+    data.HeatPower = data.Capacity * data.LatentHeat / 3600;
+    data.VolumeCapacity = data.SteamDensity != 0 ? data.Capacity / data.SteamDensity : 0;
+    return Outcome::Computed();
+}
+
+Report::Content ReportContent(const TFlowSteamData& data) {
+    using Report::Line;
+    using Report::TitleY;
+    Report::Content r;
+    AddTitleAndValve(r, 7,
+                     {data.ValveType, data.ValveSize, data.FlowDiameter, data.AlphaGas,
+                      data.SetPressure, data.Overpressure, data.RelievingPressure,
+                      data.BackPressure, false});
+    auto text = [&r](Report::Place printer, Report::Place pdf, const QString& line,
+                     Report::Style style = Report::Style::Normal) {
+        r.Text(printer, pdf, line, style);
+    };
+    // Bitmaps: the printer box runs from x 120 to `right`.
+    auto bitmap = [&r](Report::Place printer, Report::Place pdf, int number, int right,
+                       int height) { r.Bitmap(printer, pdf, number, right - 120, height); };
+
+    const double p1 = data.RelievingPressure;
+    const double beta = (data.BackPressure + 1) / (p1 + 1);
+    // A computed record lies within the K1 table: its p1 passed the calculation.
+    const double k1 = Obliczenia::SteamK1(p1).value();
+
+    text(Line(17), Line(10), QStringLiteral("Czynnik roboczy:  para wodna nasycona"));
+    text(
+        Line(18), Line(11),
+        QStringLiteral("Temperatura zrzutowa                                                T1: ") +
+            Number(data.SaturationTemp, 1) + QStringLiteral(" K"));
+    text(
+        Line(19), Line(12),
+        QStringLiteral("Temperatura zrzutowa                                                t1: ") +
+            Number(data.SaturationTemp - 273.15, 1) + QStringLiteral(" C"));
+    text(
+        Line(20), Line(13),
+        QStringLiteral("Ciepło parowania                                                     r: ") +
+            Number(data.LatentHeat, 1) + QStringLiteral(" kJ/kg"));
+    text(
+        Line(21), Line(14),
+        QStringLiteral("Gęstość pary                                                        ro: ") +
+            Number(data.SteamDensity, 2) + QStringLiteral(" kg/m3"));
+    text(Line(23), Line(16),
+         QStringLiteral("Obliczenia (do wzorów wartości ciśnienia podstawiono w [MPa]):"),
+         Report::Style::Bold);
+    text(Line(24), Line(17),
+         QStringLiteral("Stosunek ciśnień absolutnych za i przed zaworem bezpieczeństwa"));
+    bitmap(Line(25), Line(18), 11, 576, 240);
+    text(
+        Line(28), Line(21),
+        QStringLiteral("Obliczony stosunek ciśnień abs. za i przed zaworem bezp.          Beta: ") +
+            Number(beta, 3));
+    text(Line(29), Line(22),
+         QStringLiteral("Krytyczny stosunek ciśnień (wg WUDT-UC-WO-A/01:2003 Tabl. 3) Beta kryt:  "
+                        "0.543"));
+
+    const QString psiMaxHeading =
+        QStringLiteral("Maksymalna wartość współczynnika rozprężania adiabatycznego");
+    const QString psiMax = QStringLiteral(
+        "Obliczona max. wartość współczynnika rozprężania adiabatycznego Psimax:  0.471");
+    const QString psiHeading = QStringLiteral("Współczynnik rozprężania adiabatycznego");
+    const QString k1Source = QStringLiteral("Współczynnik K1 (zależny od właściwości czynnika) "
+                                            "wyznaczony wg WUDT-UC-WO-A/01:2003 Rys. 1");
+    const QString k1Line =
+        QStringLiteral("Współczynnik K1 zależny od właściwości czynnika                     K1: ") +
+        Number(k1, 3);
+    const QString k2Heading =
+        QStringLiteral("Współczynnik K2 zależny od stosunku ciśnień za i przed urządzeniem");
+    const QString k2Label =
+        QStringLiteral("Obliczona wartość współczynnika K2                                  K2: ");
+    const QString massHeading = QStringLiteral("Przepustowość zaworu bezpieczeństwa (masowa)");
+    const QString massLine =
+        QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa  (masowa)              m: ") +
+        Number(data.Capacity, 1) + QStringLiteral(" kg/h");
+    const QString volumeHeading =
+        QStringLiteral("Przepustowość zaworu bezpieczeństwa (objętościowa)");
+    const QString volumeLine =
+        QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa (objętościowa)         V: ") +
+        Number(data.VolumeCapacity, 1) + QStringLiteral(" m3/h");
+    const QString powerHeading =
+        QStringLiteral("Największa moc cieplna zabezpieczanego urządzenia");
+    const QString powerLine =
+        QStringLiteral("Obliczona największa moc cieplna zabezpieczanego urządzenia          N: ") +
+        Number(data.HeatPower, 1) + QStringLiteral(" kW");
+
+    if (beta < SteamCriticalRatio) {
+        bitmap(Line(30), Line(23), 17, 378, 105);
+        text(Line(32), Line(25), psiMaxHeading);
+        bitmap(Line(33), Line(26), 7, 999, 270);
+        text(Line(36), Line(30), psiMax);
+        text(Line(38), Line(31), psiHeading);
+        bitmap(Line(39), Line(32), 23, 696, 102);
+        text(Line(41), Line(34), k1Source);
+        text(Line(42), Line(35), k1Line);
+        text(Line(44), Line(36), k2Heading);
+        bitmap(Line(45), Line(37), 8, 498, 222);
+        text(Line(48), Line(40), k2Label + QStringLiteral(" 1.0"));
+        text(Line(50), Line(41), massHeading);
+        bitmap(Line(51), Line(42), 2, 1203, 147);
+        text(Line(54), Line(44), massLine, Report::Style::Bold);
+        text(Line(55), Line(45), volumeHeading);
+        bitmap(Line(56), Line(46), 24, 369, 195);
+        text(Line(58), Line(49), volumeLine);
+        text(Line(60), TitleY(2), powerHeading);
+        bitmap(Line(61), Line(0, 2), 25, 486, 192);
+        text(Line(63), Line(3, 2), powerLine);
+    } else {
+        // Isentropic exponent of saturated steam k = 1.31: 1.527 = 2/k,
+        // 1.763 = (k+1)/k, 4.226 = k/(k−1); 0.471 is the largest ψ.
+        const double psi = std::sqrt(4.226 * (std::pow(beta, 1.527) - std::pow(beta, 1.763)));
+        const double k2 = psi / 0.471;
+        bitmap(Line(30), Line(23), 20, 390, 99);
+        text(Line(32), Line(25), psiMaxHeading);
+        bitmap(Line(33), Line(26), 7, 999, 270);
+        text(Line(36), Line(30), psiMax);
+        // The heading takes PDF line 31 as in the critical branch, and its
+        // formula moves one line down: it still ends above the ψ line (35).
+        text(Line(38), Line(31), psiHeading);
+        bitmap(Line(39), Line(32), 9, 1062, 276);
+        text(Line(42), Line(35),
+             QStringLiteral(
+                 "Obliczona wartość współczynnika rozprężania adiabatycznego         Psi: ") +
+                 Number(psi, 3));
+        text(Line(43), Line(36), k1Source);
+        text(Line(44), Line(37), k1Line);
+        text(Line(46), Line(38), k2Heading);
+        bitmap(Line(47), Line(39), 8, 498, 222);
+        text(Line(49), Line(42), k2Label + Number(k2, 3));
+        text(Line(51), Line(43), massHeading);
+        bitmap(Line(52), Line(44), 2, 1203, 147);
+        text(Line(54), Line(46), massLine, Report::Style::Bold);
+        text(Line(55), TitleY(2), volumeHeading);
+        bitmap(Line(56), Line(0, 2), 24, 369, 195);
+        text(Line(58), Line(3, 2), volumeLine);
+        text(Line(60), Line(4, 2), powerHeading);
+        bitmap(Line(61), Line(5, 2), 25, 486, 192);
+        text(Line(63), Line(8, 2), powerLine);
+    }
+    return r;
+}
+
+} // namespace Capacity

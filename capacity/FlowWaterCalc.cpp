@@ -1,0 +1,73 @@
+#include "capacity/FlowWaterCalc.h"
+
+namespace Capacity {
+
+Outcome Oblicz(TFlowWaterData& data) {
+    const Outcome checked = CheckInputs(
+        data.Overpressure,
+        {data.RelievingPressure, data.FlowDiameter, data.RelievingTemp, data.AlphaLiquid10},
+        data.BackPressure, data.SetPressure);
+    if (!checked.Succeeded())
+        return checked;
+
+    const Obliczenia::Result m = Obliczenia::WaterCapacity(
+        data.FlowDiameter, data.RelievingPressure, data.Overpressure, data.BackPressure,
+        data.RelievingTemp, data.AlphaLiquid10, data.AlphaLiquid25);
+    if (!m)
+        return Outcome::Missing(m.reason());
+    // The density at the relieving state: absolute pressure in bar, t1 in °C.
+    const Obliczenia::Result rho =
+        Obliczenia::WaterDensity(data.RelievingPressure + 1, data.RelievingTemp);
+    if (!rho)
+        return Outcome::Missing(rho.reason());
+
+    data.Capacity = m.value();
+    if (rho.value() != 0)
+        data.VolumeCapacity = data.Capacity / rho.value();
+    return Outcome::Computed();
+}
+
+double WaterAlpha(const TFlowWaterData& data) {
+    return data.Overpressure >= 25 && data.AlphaLiquid25 != 0 ? data.AlphaLiquid25
+                                                              : data.AlphaLiquid10;
+}
+
+Report::Content ReportContent(const TFlowWaterData& data) {
+    using Report::Line;
+    Report::Content r;
+    AddTitleAndValve(r, 9,
+                     {data.ValveType, data.ValveSize, data.FlowDiameter, WaterAlpha(data),
+                      data.SetPressure, data.Overpressure, data.RelievingPressure,
+                      data.BackPressure, true});
+
+    // A computed record has a density: its temperature passed the calculation.
+    const double rho =
+        Obliczenia::WaterDensity(data.RelievingPressure + 1, data.RelievingTemp).value();
+
+    r.Text(Line(19), Line(10), QStringLiteral("Czynnik roboczy:  woda"), Report::Style::Bold);
+    r.Text(
+        Line(20), Line(11),
+        QStringLiteral("Temperatura zrzutowa                                                t1: ") +
+            Number(data.RelievingTemp, 1) + QStringLiteral(" C"));
+    r.Text(
+        Line(21), Line(12),
+        QStringLiteral("Gęstość wody w warunkach zrzutowych                             gamma1: ") +
+            Number(rho, 1) + QStringLiteral(" kg/m3"));
+    r.Text(Line(23), Line(14), QStringLiteral("Obliczenia:"), Report::Style::Bold);
+    r.Text(Line(24), Line(15), QStringLiteral("Przepustowość zaworu bezpieczeństwa  (masowa)"));
+    r.Bitmap(Line(25), Line(16), 3, 1215 - 120, 165);
+    r.Text(
+        Line(27), Line(18),
+        QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa  (masowa)             m: ") +
+            Number(data.Capacity, 1) + QStringLiteral(" kg/h"));
+    r.Text(Line(28), Line(19),
+           QStringLiteral("Przepustowość zaworu bezpieczeństwa  (objętościowa)"));
+    r.Bitmap(Line(29), Line(20), 21, 363 - 120, 195);
+    r.Text(
+        Line(31), Line(23),
+        QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa  (objętościowa)       V: ") +
+            Number(data.VolumeCapacity, 1) + QStringLiteral(" m3/h"));
+    return r;
+}
+
+} // namespace Capacity

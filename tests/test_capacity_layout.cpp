@@ -1,0 +1,181 @@
+// The capacity reports laid out on both paths with the build's bitmaps: no body
+// line runs into the ink of a formula or another line, and everything stays on
+// the page.
+
+#include "GuiTest.h"
+
+#include "capacity/FlowAirCalc.h"
+#include "capacity/FlowSteamCalc.h"
+#include "capacity/FlowWaterCalc.h"
+#include "data/Dane.h"
+#include "report/Layout.h"
+#include "report/ReportPainter.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QImageReader>
+#include <QPageSize>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+struct Span {
+    int top, bottom; // bottom excluded
+    QString what;
+};
+
+// The rows of an image down to its last row with ink: a formula's white margin
+// may reach into the next line.
+int InkedRows(const QImage& image) {
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    for (int y = grey.height() - 1; y >= 0; --y)
+        for (int x = 0; x < grey.width(); ++x)
+            if (qGray(grey.pixel(x, y)) < 128)
+                return y + 1;
+    return 0;
+}
+
+// The body of a laid-out page, top to bottom, below the header (y > headerEnd),
+// each element as far as it has ink: a text from the top of its highest glyph
+// to the bottom of its lowest, in the report font at `unitsPerInch`.
+std::vector<Span> Body(const Report::Page& page, int headerEnd, int unitsPerInch) {
+    QFont regular = Report::ReportFont();
+    regular.setPixelSize(qRound(Report::FontPoints * unitsPerInch / 72.0));
+    QFont bold = regular;
+    bold.setBold(true);
+    std::vector<Span> spans;
+    for (const Report::Op& op : page.ops) {
+        if (op.rect.top() <= headerEnd || op.kind == Report::Op::Kind::Frame)
+            continue;
+        if (op.kind == Report::Op::Kind::Text) {
+            if (op.text.startsWith(QStringLiteral("Str. ")))
+                continue;
+            const QFontMetricsF metrics(op.bold ? bold : regular);
+            const QRectF ink = metrics.tightBoundingRect(op.text);
+            const qreal baseline = op.rect.top() + metrics.ascent();
+            spans.push_back({int(std::floor(baseline + ink.top())),
+                             int(std::ceil(baseline + ink.bottom())), op.text});
+        } else {
+            const QImage image = QImageReader(Dane::ProgramDir + op.file).read();
+            EXPECT_FALSE(image.isNull()) << op.file.toStdString();
+            // Drawn at its own size, or stretched into its box.
+            const int boxHeight = op.rect.size().isEmpty() ? image.height() : op.rect.height();
+            const int height =
+                (InkedRows(image) * boxHeight + image.height() - 1) / std::max(1, image.height());
+            spans.push_back({op.rect.top(), op.rect.top() + height, op.file});
+        }
+    }
+    std::sort(spans.begin(), spans.end(),
+              [](const Span& a, const Span& b) { return a.top < b.top; });
+    return spans;
+}
+
+void ExpectNoOverlap(const std::vector<Span>& spans, int pageBottom) {
+    for (size_t i = 1; i < spans.size(); ++i)
+        EXPECT_GE(spans[i].top, spans[i - 1].bottom)
+            << spans[i - 1].what.toStdString() << " runs into " << spans[i].what.toStdString();
+    if (!spans.empty()) {
+        EXPECT_LE(spans.back().bottom, pageBottom) << spans.back().what.toStdString();
+    }
+}
+
+struct ReportCase {
+    const char* name;
+    std::function<Report::Content()> make;
+};
+
+// Test names show the case's name.
+void PrintTo(const ReportCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+TFlowSteamData Steam(double p2) {
+    TFlowSteamData d;
+    d.ValveType = QStringLiteral("SV10");
+    d.ValveSize = QStringLiteral("2\"");
+    d.FlowDiameter = 42;
+    d.SetPressure = 6;
+    d.RelievingPressure = 6.6;
+    d.BackPressure = p2;
+    d.AlphaGas = 0.55;
+    d.SaturationTemp = 441.4;
+    d.LatentHeat = 2054.5;
+    d.SteamDensity = 3.96;
+    d.Capacity = 3028.8;
+    d.VolumeCapacity = 764.2;
+    d.HeatPower = 1728.5;
+    return d;
+}
+
+TFlowAirData Air(double p2) {
+    TFlowAirData d;
+    d.ValveType = QStringLiteral("SV20");
+    d.ValveSize = QStringLiteral("2\"");
+    d.FlowDiameter = 42;
+    d.SetPressure = 10;
+    d.RelievingPressure = 11;
+    d.BackPressure = p2;
+    d.AlphaGas = 0.55;
+    d.Capacity = 7611.1;
+    d.VolumeCapacity = 5883.3;
+    return d;
+}
+
+const ReportCase kReports[] = {
+    {"Water",
+     [] {
+         TFlowWaterData d;
+         d.ValveType = QStringLiteral("SV10");
+         d.ValveSize = QStringLiteral("1/2\"");
+         d.FlowDiameter = 12;
+         d.SetPressure = 5;
+         d.RelievingPressure = 5.5;
+         d.AlphaLiquid10 = 0.45;
+         d.Capacity = 5999.5;
+         d.VolumeCapacity = 6;
+         return Capacity::ReportContent(d);
+     }},
+    {"SteamCritical", [] { return Capacity::ReportContent(Steam(0)); }},
+    {"SteamSubcritical", [] { return Capacity::ReportContent(Steam(5.9)); }},
+    {"AirCritical", [] { return Capacity::ReportContent(Air(0)); }},
+    {"AirSubcritical", [] { return Capacity::ReportContent(Air(9)); }},
+};
+
+class CapacityLayout : public GuiTest, public ::testing::WithParamInterface<ReportCase> {};
+
+TEST_P(CapacityLayout, PdfPagesAt96Dpi) {
+    const Report::Content r = GetParam().make();
+    // An A4 page is 2970 tenths of a millimetre.
+    const int pageBottom = qRound(2970 / 254.0 * 96);
+    const int headerEnd = qRound(200 / 254.0 * 96);
+    for (int page = 1; page <= r.PdfPages(); ++page) {
+        SCOPED_TRACE("PDF page " + std::to_string(page));
+        ExpectNoOverlap(Body(Report::PdfPage(r, page, 96), headerEnd, 96), pageBottom);
+    }
+}
+
+TEST_P(CapacityLayout, PrinterPagesAt600Dpi) {
+    const Report::Content r = GetParam().make();
+    // The printable area of an A4 page at 600 dpi.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setResolution(600);
+    const QSize area(printer.width(), printer.height());
+    for (int page = 1; page <= r.PrinterPages(); ++page) {
+        SCOPED_TRACE("printer page " + std::to_string(page));
+        const Report::Page laid = Report::PrinterPage(r, page, area);
+        const int headerEnd = laid.reportY + 40 + 4 * laid.reportStep;
+        // The footer stands at the right, beside the last lines: only the
+        // page's bottom edge limits the body.
+        ExpectNoOverlap(Body(laid, headerEnd, Report::PrinterDpi), area.height());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Capacity, CapacityLayout, ::testing::ValuesIn(kReports),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -159,10 +159,10 @@ Report::Content ReportContent(const TFlowAirData& data) {
         bitmap(Line(16, 2), Line(24, 2), 22, 297, 87);
         text(Line(17, 2), Line(26, 2), volumeLine);
     } else {
-        // Isentropic exponent of air k = 1.4: 1.429 = 2/k, 1.714 = (k+1)/k,
-        // 3.5 = k/(k−1); 0.484 is the largest ψ.
-        const double psi = std::sqrt(3.5 * (std::pow(beta, 1.429) - std::pow(beta, 1.714)));
-        const double k2 = psi / 0.484;
+        // ψ and K2 exactly as the capacity took them.
+        const Obliczenia::FlowFactors factors = Obliczenia::AirFlowFactors(p1, data.BackPressure);
+        const double psi = factors.psi;
+        const double k2 = factors.K2;
         bitmap(Line(46), Line(43), 20, 270, 99);
         text(Line(48), Line(45), psiHeading);
         bitmap(Line(49), Line(46), 9, 942, 276);

@@ -173,10 +173,10 @@ Report::Content ReportContent(const TFlowSteamData& data) {
         bitmap(Line(61), Line(0, 2), 25, 486, 192);
         text(Line(63), Line(3, 2), powerLine);
     } else {
-        // Isentropic exponent of saturated steam k = 1.31: 1.527 = 2/k,
-        // 1.763 = (k+1)/k, 4.226 = k/(k−1); 0.471 is the largest ψ.
-        const double psi = std::sqrt(4.226 * (std::pow(beta, 1.527) - std::pow(beta, 1.763)));
-        const double k2 = psi / 0.471;
+        // ψ and K2 exactly as the capacity took them.
+        const Obliczenia::FlowFactors factors = Obliczenia::SteamFlowFactors(p1, data.BackPressure);
+        const double psi = factors.psi;
+        const double k2 = factors.K2;
         bitmap(Line(30), Line(23), 20, 390, 99);
         text(Line(32), Line(25), psiMaxHeading);
         bitmap(Line(33), Line(26), 7, 999, 270);

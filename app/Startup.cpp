@@ -8,6 +8,8 @@
 #include "capacity/Flow_steam.h"
 #include "capacity/Flow_water.h"
 #include "data/Dane.h"
+#include "selection/Dobor_steam.h"
+#include "selection/Dobor_water.h"
 #include "valves/Dobor_zaworu.h"
 #include "valves/Wybor_zaworu.h"
 
@@ -20,10 +22,11 @@ KalmoWindows CreateWindows() {
     w.frmPara = new TfrmPara(w.frmKalmo3);
     w.frmKoniec = new TfrmKoniec(w.frmKalmo3);
     w.frmOprogramie = new TfrmOprogramie(w.frmKalmo3);
-    // TfrmDoborPara comes here, before the valve type choice dialog.
+    w.frmDoborPara = new TfrmDoborPara(w.frmKalmo3);
     w.frmDobor = new TfrmDobor(w.frmKalmo3);
-    // TfrmMoc, TfrmDoborAir, TfrmDoborWater, TfrmDoborMix, TfrmWymiennik,
-    // TfrmPara_woda and TfrmEkspansja come here.
+    // TfrmMoc and TfrmDoborAir come here.
+    w.frmDoborWater = new TfrmDoborWater(w.frmKalmo3);
+    // TfrmDoborMix, TfrmWymiennik, TfrmPara_woda and TfrmEkspansja come here.
     w.frmOpcje = new TfrmOpcje(w.frmKalmo3);
     w.frmKalmo3->SetDialogs(w.frmOpcje, w.frmKoniec, w.frmOprogramie);
 
@@ -38,5 +41,14 @@ KalmoWindows CreateWindows() {
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::FlowAir, w.frmFlow_air);
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::FlowWater, w.frmFlow_water);
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::FlowSteam, w.frmPara);
+
+    // "Wybór zaworu" of a selection window opens the valve type dialog, which
+    // fills the selection window activated last.
+    w.frmDoborPara->SetValveTypeDialog(w.frmDobor);
+    w.frmDoborWater->SetValveTypeDialog(w.frmDobor);
+    w.frmDobor->AddWindow(&Dane::SteamSelectionActive, w.frmDoborPara->ValveTypeFields());
+    w.frmDobor->AddWindow(&Dane::WaterSelectionActive, w.frmDoborWater->ValveTypeFields());
+    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborPara, w.frmDoborPara);
+    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborWater, w.frmDoborWater);
     return w;
 }

@@ -7,6 +7,8 @@ class TfrmFlow_air;
 class TfrmFlow_water;
 class TfrmPara;
 class TfrmDobor;
+class TfrmDoborPara;
+class TfrmDoborWater;
 class TfrmKoniec;
 class TfrmOprogramie;
 class TfrmOpcje;
@@ -20,7 +22,9 @@ struct KalmoWindows {
     TfrmPara* frmPara = nullptr;
     TfrmKoniec* frmKoniec = nullptr;
     TfrmOprogramie* frmOprogramie = nullptr;
+    TfrmDoborPara* frmDoborPara = nullptr;
     TfrmDobor* frmDobor = nullptr;
+    TfrmDoborWater* frmDoborWater = nullptr;
     TfrmOpcje* frmOpcje = nullptr;
 };
 

@@ -1,0 +1,75 @@
+#include "selection/Selection.h"
+
+#include "report/Report.h"
+
+namespace Selection {
+
+QString Refusal::Message() const {
+    switch (kind) {
+    case Kind::IncompleteData:
+        return IncompleteDataMessage();
+    case Kind::BackPressureNotBelowSet:
+        return BackPressureMessage();
+    case Kind::DataFileError:
+        return ValveData::FileErrorMessage();
+    case Kind::NotFound:
+        return ValveData::NotFoundMessage();
+    case Kind::NoValue:
+        return Obliczenia::NoValueMessage(noValue);
+    case Kind::NothingToPrint:
+        return Report::NoDataMessage();
+    }
+    return {};
+}
+
+QString IncompleteDataMessage() {
+    return QStringLiteral("Brak kompletu danych do wykonania obliczeń!");
+}
+
+QString BackPressureMessage() {
+    return QStringLiteral("Ciśnienie odpływowe jest równe lub większe niż ciśnienie nastawy "
+                          "wybranego zaworu bezpieczeństwa!");
+}
+
+std::optional<Refusal> CheckInputs(const Inputs& in) {
+    if (in.requirement == 0 || in.relievingPressure == 0 || in.valveType.isEmpty() ||
+        in.overpressure < 10)
+        return Refusal::Because(Refusal::Kind::IncompleteData);
+    if (in.backPressure >= in.setPressure)
+        return Refusal::Because(Refusal::Kind::BackPressureNotBelowSet);
+    return std::nullopt;
+}
+
+Outcome<Found> FirstCovering(const QString& valveType, double setPressure, double requirement,
+                             const Measure& measure) {
+    std::optional<Found> found;
+    std::optional<Refusal> noValue;
+    const ValveData::WalkEnd end = ValveData::Walk(valveType, [&](const ValveData::Record& record) {
+        // The set pressures of the files are the list values, exact in binary.
+        if (record.setPressure != setPressure)
+            return false;
+        const Obliczenia::Result value = measure(record);
+        if (!value) {
+            noValue = Refusal::Missing(value.reason());
+            return true;
+        }
+        if (value.value() >= requirement) {
+            found = Found{record, value.value()};
+            return true;
+        }
+        return false;
+    });
+    if (end == ValveData::WalkEnd::FileError)
+        return Refusal::Because(Refusal::Kind::DataFileError);
+    if (noValue)
+        return *noValue;
+    if (!found)
+        return Refusal::Because(Refusal::Kind::NotFound);
+    return *found;
+}
+
+bool HasResultToPrint(double result, double requirement) {
+    return result - requirement >= 0.0001;
+}
+
+} // namespace Selection

@@ -1,0 +1,44 @@
+#pragma once
+// The calculation block of the saturated-steam reports: the pressure ratio, the
+// choice between critical and subcritical flow, the expansion coefficient ψ and
+// the coefficients K1 and K2 that explain the capacity printed after it. The
+// steam selection report and the heat-power (steam) report print the same block
+// from printer line 23; their PDF pages place the subcritical branch a little
+// differently. No widgets.
+
+#include "report/Report.h"
+#include "selection/Selection.h"
+
+namespace SteamBlock {
+
+// The critical pressure ratio and the largest expansion coefficient of
+// saturated steam (k = 1.31), as the block prints them.
+constexpr double CriticalRatio = 0.543;
+constexpr double PsiMax = 0.471;
+
+// Which report the block stands in; it decides the PDF lines of the
+// subcritical branch.
+enum class Pdf {
+    SteamSelection, // "Dobór zaworu - para wodna nasycona"
+    HeatPower,      // "Dobór zaworu - moc cieplna (para wodna)"
+};
+
+struct Values {
+    double beta = 0;       // β = (p2 + 1) / (p1 + 1), absolute pressures
+    bool critical = false; // β < 0.543
+    double psi = 0;        // ψ as the capacity takes it, subcritical only
+    double k1 = 0;         // K1 of saturated steam at p1
+    double k2 = 1.0;       // 1.0 when critical, else ψ / 0.471 up to 1
+};
+
+// The block's values for p1 and p2 [bar gauge]. The capacity formula counts
+// β = 0.543 as critical; the block prints the subcritical branch there. No
+// value when K1 has none (p1 above 200 bar).
+Selection::Outcome<Values> Compute(double p1, double p2);
+
+// Adds the block to a report: printer lines 23 to 48 (critical) or 49
+// (subcritical); PDF lines 15 to 39 (critical) or to 41 (subcritical, steam
+// selection) or 40 (subcritical, heat power).
+void Add(Report::Content& report, const Values& values, Pdf pdf);
+
+} // namespace SteamBlock

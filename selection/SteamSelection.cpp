@@ -1,0 +1,115 @@
+#include "selection/SteamSelection.h"
+
+#include "selection/SelectionReport.h"
+#include "selection/SteamBlock.h"
+
+namespace SteamSelection {
+
+using Report::Line;
+using Selection::ValueLine;
+
+Selection::Outcome<Selection::Found> Compute(TDoborSteamData& r) {
+    if (const auto refusal =
+            Selection::CheckInputs({r.RequiredCapacity, r.RelievingPressure, r.ValveType,
+                                    r.Overpressure, r.BackPressure, r.SetPressure}))
+        return *refusal;
+    // Above 200 bar K1 has no value; say so before the data file is read.
+    if (const Obliczenia::Result k1 = Obliczenia::SteamK1(r.RelievingPressure); !k1)
+        return Selection::Refusal::Missing(k1.reason());
+    const Selection::Outcome<Selection::Found> found = Selection::FirstCovering(
+        r.ValveType, r.SetPressure, r.RequiredCapacity, [&r](const ValveData::Record& valve) {
+            return Obliczenia::SteamCapacity(valve.flowDiameter, r.RelievingPressure,
+                                             r.BackPressure, valve.alphaGas);
+        });
+    if (!found)
+        return found;
+    // The state of saturated steam at the relieving pressure; the lookups get a
+    // copy of p1, which they may round.
+    double p1 = r.RelievingPressure;
+    const Obliczenia::Result saturationTemp = Obliczenia::SatSteamTemperature(p1);
+    if (!saturationTemp)
+        return Selection::Refusal::Missing(saturationTemp.reason());
+    p1 = r.RelievingPressure;
+    const Obliczenia::Result latentHeat = Obliczenia::SatSteamLatentHeat(p1);
+    if (!latentHeat)
+        return Selection::Refusal::Missing(latentHeat.reason());
+
+    const ValveData::Record& valve = found->record;
+    r.ValveSize = valve.sizeText;
+    r.AlphaGas = valve.alphaGas;
+    r.Capacity = found->value;
+    r.FlowDiameter = valve.flowDiameter;
+    r.SaturationTemp = saturationTemp.value();
+    r.LatentHeat = latentHeat.value();
+    r.HeatPower = r.LatentHeat * r.Capacity / 3600;
+    return found;
+}
+
+QString Title() {
+    return QStringLiteral(
+        "DOBÓR ZAWORU BEZPIECZEŃSTWA - PRZEPUSTOWOŚĆ (PRZEPŁYW PARY WODNEJ NASYCONEJ)");
+}
+
+Selection::Outcome<Report::Content> ReportContent(const TDoborSteamData& s) {
+    if (!Selection::HasResultToPrint(s.Capacity, s.RequiredCapacity))
+        return Selection::Refusal::Because(Selection::Refusal::Kind::NothingToPrint);
+    const Selection::Outcome<SteamBlock::Values> block =
+        SteamBlock::Compute(s.RelievingPressure, s.BackPressure);
+    if (!block)
+        return block.refusal();
+
+    Report::Content r;
+    r.valveType = s.ValveType;
+    r.Title(Title());
+    Selection::AddSelectedValve(r, 7,
+                                {s.ValveType, s.ValveSize, s.FlowDiameter,
+                                 Selection::GasAlphaLabel(), s.AlphaGas, s.SetPressure,
+                                 s.Overpressure, s.RelievingPressure, s.BackPressure});
+    r.Text(Line(16), Line(9),
+           ValueLine(QStringLiteral("Wymagana przepustowość zaworu bezpieczeństwa             "
+                                    "           mw: "),
+                     s.RequiredCapacity, 2, QStringLiteral(" kg/h")));
+    r.Text(Line(18), Line(10), QStringLiteral("Czynnik roboczy: para wodna nasycona"));
+    r.Text(Line(19), Line(11),
+           ValueLine(QStringLiteral("Temperatura zrzutowa                                     "
+                                    "           T1: "),
+                     s.SaturationTemp, 1, QStringLiteral(" K")));
+    r.Text(Line(20), Line(12),
+           ValueLine(QStringLiteral("Temperatura zrzutowa                                     "
+                                    "           t1: "),
+                     s.SaturationTemp - 273.15, 1, QStringLiteral(" C")));
+    r.Text(Line(21), Line(13),
+           ValueLine(QStringLiteral("Ciepło parowania                                         "
+                                    "            r: "),
+                     s.LatentHeat, 1, QStringLiteral(" kJ/kg")));
+
+    SteamBlock::Add(r, *block, SteamBlock::Pdf::SteamSelection);
+
+    // After the block. The subcritical block is one printer line and two PDF
+    // lines longer. On the PDF page each label takes a line of its own above its
+    // formula, and what follows moves down with it.
+    const bool critical = block->critical;
+    r.Text(Line(critical ? 50 : 51), Line(critical ? 40 : 42),
+           QStringLiteral("Przepustowość zaworu bezpieczeństwa (masowa)"));
+    r.Bitmap(Line(critical ? 51 : 52), Line(critical ? 41 : 43), 2, 1203 - 120, 147);
+    r.Text(Line(54), Line(critical ? 43 : 45),
+           ValueLine(QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa  (masowa)  "
+                                    "            m: "),
+                     s.Capacity, 1, QStringLiteral(" kg/h")),
+           Report::Style::Bold);
+    // The precondition guarantees the condition.
+    r.Text(Line(55), Line(critical ? 44 : 46),
+           QStringLiteral("Warunek m>mw jest spełniony. Zawór bezpieczeństwa ma wystarczającą "
+                          "przepustowość."),
+           Report::Style::Bold);
+    r.Text(Line(58), Line(critical ? 45 : 47),
+           QStringLiteral("Największa moc cieplna zabezpieczanego urządzenia"));
+    r.Bitmap(Line(59), Line(critical ? 46 : 48), 25, 486 - 120, 192);
+    r.Text(Line(61), Line(critical ? 50 : 51),
+           ValueLine(QStringLiteral("Obliczona największa moc cieplna zabezpieczanego urządzenia"
+                                    "          N: "),
+                     s.HeatPower, 1, QStringLiteral(" kW")));
+    return r;
+}
+
+} // namespace SteamSelection

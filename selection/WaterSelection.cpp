@@ -1,0 +1,100 @@
+#include "selection/WaterSelection.h"
+
+#include "selection/SelectionReport.h"
+
+namespace WaterSelection {
+
+using Report::Line;
+using Selection::ValueLine;
+
+Selection::Outcome<Selection::Found> Compute(TDoborWaterData& r) {
+    if (const auto refusal =
+            Selection::CheckInputs({r.RequiredCapacity, r.RelievingPressure, r.ValveType,
+                                    r.Overpressure, r.BackPressure, r.SetPressure}))
+        return *refusal;
+    const Selection::Outcome<Selection::Found> found = Selection::FirstCovering(
+        r.ValveType, r.SetPressure, r.RequiredCapacity, [&r](const ValveData::Record& valve) {
+            return Obliczenia::WaterCapacity(valve.flowDiameter, r.RelievingPressure,
+                                             r.Overpressure, r.BackPressure, r.RelievingTemp,
+                                             valve.alphaLiquid10, valve.alphaLiquid25);
+        });
+    if (!found)
+        return found;
+    const ValveData::Record& valve = found->record;
+    r.ValveSize = valve.sizeText;
+    r.FlowDiameter = valve.flowDiameter;
+    r.AlphaLiquid10 = valve.alphaLiquid10;
+    r.AlphaLiquid25 = valve.alphaLiquid25;
+    r.Capacity = found->value;
+    return found;
+}
+
+double AlphaUsed(const TDoborWaterData& s) {
+    return s.Overpressure >= 25 && s.AlphaLiquid25 > 0 ? s.AlphaLiquid25 : s.AlphaLiquid10;
+}
+
+Obliczenia::Result Density(const TDoborWaterData& s) {
+    return Obliczenia::WaterDensity(s.RelievingPressure + 1, s.RelievingTemp);
+}
+
+QString Title() {
+    return QStringLiteral("DOBÓR ZAWORU BEZPIECZEŃSTWA - WODA");
+}
+
+Selection::Outcome<Report::Content> ReportContent(TDoborWaterData& s) {
+    if (!Selection::HasResultToPrint(s.Capacity, s.RequiredCapacity))
+        return Selection::Refusal::Because(Selection::Refusal::Kind::NothingToPrint);
+    const Obliczenia::Result density = Density(s);
+    if (!density)
+        return Selection::Refusal::Missing(density.reason());
+    const double rho = density.value();
+    s.VolumeCapacity = s.Capacity / rho;
+
+    Report::Content r;
+    r.valveType = s.ValveType;
+    r.Title(Title());
+    Selection::AddSelectedValve(r, 9,
+                                {s.ValveType, s.ValveSize, s.FlowDiameter,
+                                 Selection::LiquidAlphaLabel(), AlphaUsed(s), s.SetPressure,
+                                 s.Overpressure, s.RelievingPressure, s.BackPressure});
+    r.Text(Line(19), Line(10), QStringLiteral("Czynnik roboczy: woda"));
+    r.Text(Line(20), Line(11),
+           ValueLine(QStringLiteral("Temperatura zrzutowa                                     "
+                                    "           T1: "),
+                     s.RelievingTemp + 273.15, 1, QStringLiteral(" K")));
+    r.Text(Line(21), Line(12),
+           ValueLine(QStringLiteral("Temperatura zrzutowa                                     "
+                                    "           t1: "),
+                     s.RelievingTemp, 1, QStringLiteral(" C")));
+    r.Text(Line(22), Line(13),
+           ValueLine(QStringLiteral("Gęstość wody w warunkach zrzutowych                      "
+                                    "       gamma1: "),
+                     rho, 1, QStringLiteral(" kg/m3")));
+    r.Text(Line(23), Line(14),
+           ValueLine(QStringLiteral("Przepustowość wymagana                                   "
+                                    "           mw: "),
+                     s.RequiredCapacity, 1, QStringLiteral(" kg/h")));
+    r.Text(Line(25), Line(16), QStringLiteral("Obliczenia:"), Report::Style::Bold);
+    r.Text(Line(26), Line(17), QStringLiteral("Przepustowość zaworu bezpieczeństwa (masowa)"));
+    r.Bitmap(Line(27), Line(18), 3, 1215 - 120, 165);
+    r.Text(Line(29), Line(20),
+           ValueLine(QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa  (masowa)  "
+                                    "           m: "),
+                     s.Capacity, 1, QStringLiteral(" kg/h")),
+           Report::Style::Bold);
+    // The precondition guarantees the condition.
+    r.Text(Line(30), Line(21),
+           QStringLiteral("Warunek m>mw jest spełniony. Zawór bezpieczeństwa ma wystarczającą "
+                          "przepustowość."),
+           Report::Style::Bold);
+    r.Text(Line(32), Line(23),
+           QStringLiteral("Przepustowość zaworu bezpieczeństwa  (objętościowa)"));
+    r.Bitmap(Line(33), Line(24), 21, 363 - 120, 195);
+    r.Text(Line(35), Line(27),
+           ValueLine(QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa  "
+                                    "(objętościowa)       V: "),
+                     s.VolumeCapacity, 2, QStringLiteral(" m3/h")));
+    return r;
+}
+
+} // namespace WaterSelection

@@ -1,0 +1,36 @@
+#pragma once
+// The water selection ("Dobór zaworu - woda") without widgets: "Oblicz" on the
+// record TDoborWaterData and the report of a selection.
+
+#include "data/Records.h"
+#include "report/Report.h"
+#include "selection/Selection.h"
+
+namespace WaterSelection {
+
+// "Oblicz" on the inputs the window has read into `record` (RequiredCapacity,
+// Overpressure, RelievingPressure, BackPressure, SetPressure, RelievingTemp,
+// ValveType): the checks, then the walk over the type's data file for the
+// first size at the set pressure whose water capacity (WaterCapacity with the
+// record's two liquid coefficients) reaches the required capacity. The found
+// size's ValveSize, FlowDiameter, AlphaLiquid10, AlphaLiquid25 and Capacity go
+// into the record; a refusal leaves the record's results as they were.
+Selection::Outcome<Selection::Found> Compute(TDoborWaterData& record);
+
+// The liquid coefficient the capacity formula used: the 25 % one from b1 = 25 %
+// on when the valve has one, else the 10 % one.
+double AlphaUsed(const TDoborWaterData& selection);
+
+// Water density at the relieving state [kg/m³]: p1 + 1 bar absolute, t1.
+Obliczenia::Result Density(const TDoborWaterData& selection);
+
+// The report title.
+QString Title(); // "DOBÓR ZAWORU BEZPIECZEŃSTWA - WODA"
+
+// The one-page report of a selection (a record as Compute left it after
+// success). Refused with "Nie wykonano obliczeń. Brak danych do wydruku!" when
+// the capacity does not exceed the requirement by 0.0001. The volume capacity
+// V = m / ρ is worked out here and stored in selection.VolumeCapacity.
+Selection::Outcome<Report::Content> ReportContent(TDoborWaterData& selection);
+
+} // namespace WaterSelection

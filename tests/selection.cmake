@@ -1,0 +1,28 @@
+# The selection windows: the selection pattern, each selection's "Oblicz" and
+# report content without widgets (over the generated valve data files and
+# steam table), and the two windows driven offscreen, with their PDF reports
+# read back by poppler's pdftotext.
+kalmo_core_test(test_selection test_selection.cpp)
+kalmo_core_test(test_selection_water test_selection_water.cpp)
+kalmo_core_test(test_selection_steam test_selection_steam.cpp)
+foreach(test test_selection_water test_selection_steam)
+    target_compile_definitions(${test} PRIVATE KALMO_TEST_PROGRAM_DIR="${KALMO_PROGRAM_DIR}/")
+    add_dependencies(${test} kalmo_runtime_files)
+endforeach()
+
+find_program(KALMO_PDFTOTEXT pdftotext)
+kalmo_gui_test(test_dobor_water test_dobor_water.cpp test_selection_support.h)
+kalmo_gui_test(test_dobor_steam test_dobor_steam.cpp test_selection_support.h)
+foreach(test test_dobor_water test_dobor_steam)
+    target_compile_definitions(${test} PRIVATE
+        KALMO_PDFTOTEXT="${KALMO_PDFTOTEXT}"
+        KALMO_TEST_WORK_DIR="${CMAKE_CURRENT_BINARY_DIR}/selection_work")
+    add_dependencies(${test} dspdf)
+endforeach()
+
+# The windows under Polish regional settings: results with a decimal comma,
+# reports with the selection's own numbers.
+add_test(NAME dobor_polish_locale COMMAND test_dobor_water --gtest_filter=*PolishLocale*)
+set_tests_properties(dobor_polish_locale PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=pl_PL.UTF-8;LANG=pl_PL.UTF-8"
+    FAIL_REGULAR_EXPRESSION "SKIPPED|Skipped")

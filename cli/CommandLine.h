@@ -1,0 +1,63 @@
+#pragma once
+// The command line of kalmo-cli without a process: its arguments, its Polish
+// help and the batch of many cases of one subcommand.
+
+#include "cli/Commands.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QIODevice;
+
+namespace Cli {
+
+struct Invocation {
+    const Command* command = nullptr; // nothing with the general --help
+    Case inputs;                      // the options of the calculation
+    bool json = false;                // --json
+    bool help = false;                // --help
+    QString pdf;                      // --pdf FILE
+    QString batch;                    // --batch FILE, "-" for JSON lines on standard input
+};
+
+struct Parsed {
+    Invocation invocation;
+    QString error; // why the command line cannot be read (exit status 2); empty when it can
+};
+
+// The arguments after the program name.
+Parsed Parse(const QStringList& arguments);
+
+// The help of the program and of one subcommand, in Polish.
+QString GeneralHelp();
+QString CommandHelp(const Command& command);
+
+enum class BatchFormat { Csv, JsonLines };
+
+// What a batch did: its cases by outcome, or why it could not start.
+struct BatchSummary {
+    long computed = 0;
+    long refused = 0; // a window's message or a line that cannot be read
+    QString error;    // the batch did not start (a CSV header that cannot be read)
+    int Status() const { return !error.isEmpty() ? Usage : refused > 0 ? Refused : Computed; }
+};
+
+// Runs the cases read from `in`, one JSON line each through `write` (line end
+// included), in their order; a case that is refused or cannot be read gives
+// {"message": …} and the batch goes on. `defaults` are the options of the
+// command line, which every line may override.
+//  - CSV: the first line names the columns (option names or record field
+//    names), the separator is ',' or ';' (whichever the header has), fields
+//    may be quoted; an empty cell leaves its option to the default.
+//  - JSON lines: one object per line, keyed by option or record field names;
+//    the record's other fields (results of an earlier run) are ignored.
+BatchSummary RunBatch(const Command& command, const Case& defaults, QIODevice& in,
+                      BatchFormat format, const std::function<void(const QByteArray&)>& write);
+
+// The number text of a JSON number: the shortest that reads back the same.
+QString NumberInput(double value);
+
+} // namespace Cli

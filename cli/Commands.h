@@ -1,0 +1,75 @@
+#pragma once
+// The subcommands of kalmo-cli, one per calculation window, and what they share:
+// a case is the texts of the window's fields as a user would leave them, run
+// through the window's own checks and its "Oblicz", and answered with the
+// record as "Oblicz" left it or with the window's message.
+
+#include "cli/Json.h"
+#include "report/Report.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace Cli {
+
+// Exit status of a case and of the program.
+enum Status : int {
+    Computed = 0, // the window would show results
+    Refused = 1,  // the window would show a warning box instead
+    Usage = 2,    // the command line (or a batch line) cannot be read
+};
+
+// The texts of one case by option name ("overpressure" → "12.5"); an option
+// that is not given is absent and its field keeps the window's default.
+using Case = std::map<QString, QString>;
+
+struct Option {
+    QString name;        // kebab case of the record field, without "--"
+    QString field;       // the record field it fills ("Overpressure")
+    QString description; // Polish, for --help
+    QString unit;        // the window's unit ("[bar]"); empty for texts
+    QString defaultText; // the default as the window shows it; empty when none
+};
+
+struct Result {
+    int status = Computed;
+    QString message;   // the window's message of a refusal, or why the case is unreadable
+    JsonObject record; // the record as "Oblicz" left it
+    QString text;      // the result fields as the window shows them, in Polish
+    std::optional<Report::Content> report; // when asked for and the window could print
+    QString reportRefusal;                 // why the window's print button would print nothing
+
+    JsonObject Json() const; // the record, or {"message": …}
+};
+
+struct Command {
+    QString name;    // "flow-water"
+    QString caption; // the window's caption
+    std::vector<Option> options;
+    QStringList recordFields; // every field of the record, in its order
+    // One case; `withReport` also builds the report the print button would print.
+    std::function<Result(const Case& inputs, bool withReport)> run;
+
+    const Option* FindOption(const QString& name) const;
+    // An option by its name or by its record field name (batch columns, JSON keys).
+    const Option* FindKey(const QString& key) const;
+};
+
+// Every subcommand, in the order of the program's menus.
+const std::vector<Command>& Commands();
+const Command* FindCommand(const QString& name);
+
+// The number text of a field as a user leaves it: a comma becomes a point, as
+// the numeric fields turn it.
+QString FieldText(const QString& given);
+
+// The subcommands of the capacity windows and of the selection windows.
+std::vector<Command> CapacityCommands();
+std::vector<Command> SelectionCommands();
+
+} // namespace Cli

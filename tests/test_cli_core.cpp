@@ -1,0 +1,540 @@
+// The command line without a process: JSON texts, the arguments, the valve
+// choice on the window's texts, the capacity cases against the records' own
+// "Oblicz", and batches with bad lines.
+
+#include "QStringPrinter.h"
+
+#include "app/Convert.h"
+#include "capacity/FlowAirCalc.h"
+#include "capacity/FlowSteamCalc.h"
+#include "capacity/FlowWaterCalc.h"
+#include "cli/CommandLine.h"
+#include "cli/ValveChoice.h"
+#include "data/Dane.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString kMissing = QStringLiteral("Brak kompletu danych do wykonania obliczeń!");
+const QString kOverpressure =
+    QStringLiteral("Przyrost ciśnienia b1 musi być większy lub równy 10% !");
+const QString kBackPressure = QStringLiteral("Ciśnienie odpływowe jest równe lub większe niż "
+                                             "ciśnienie nastawy wybranego zaworu bezpieczeństwa!");
+const QString kInvalidB1 = QStringLiteral("Niepoprawna wartość przyrostu ciśnienia!");
+const QString kInvalidP2 = QStringLiteral("Niepoprawna wartość ciśnienia odpływowego!");
+const QString kInvalidT1 = QStringLiteral("Niepoprawna wartość temperatury zrzutowej!");
+const QString kRange = QStringLiteral("Wartość temperatury zrzutowej poza dopuszczalnym\rzakresem "
+                                      "0.1 - 149.9 st. C");
+
+QJsonObject Parsed(const QByteArray& text) {
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << text.toStdString();
+    return doc.object();
+}
+
+Cli::Result RunCase(const char* command, const Cli::Case& inputs, bool withReport = false) {
+    const Cli::Command* c = Cli::FindCommand(QString::fromLatin1(command));
+    EXPECT_NE(c, nullptr) << command;
+    return c ? c->run(inputs, withReport) : Cli::Result{};
+}
+
+// --- JSON ----------------------------------------------------------------------
+
+TEST(CliJson, NumbersAreShortestRoundTripTexts) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {{10.0, "10"},
+                 {0.45, "0.45"},
+                 {-2.5, "-2.5"},
+                 {0.1 + 0.2, "0.30000000000000004"},
+                 {1234.5678901234567, "1234.5678901234567"},
+                 {1e-7, "1e-07"},
+                 {0.0, "0"},
+                 {std::numeric_limits<double>::infinity(), "null"},
+                 {std::nan(""), "null"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Cli::NumberText(c.value), QByteArray(c.text)) << c.text;
+        if (std::isfinite(c.value)) {
+            EXPECT_EQ(std::stod(c.text), c.value) << c.text;
+        }
+    }
+}
+
+TEST(CliJson, ObjectKeepsTheOrderAndEscapesTexts) {
+    Cli::JsonObject o;
+    o.Add(QStringLiteral("ValveSize"), QStringLiteral("1 1/4\""));
+    o.Add(QStringLiteral("Capacity"), 1234.5);
+    o.Add(QStringLiteral("message"), QStringLiteral("a\rb\\ą"));
+    o.Add(QStringLiteral("ValveCount"), 2);
+    o.Add(QStringLiteral("CoilExchanger"), true);
+    EXPECT_EQ(o.Text(), QByteArray("{\"ValveSize\":\"1 1/4\\\"\",\"Capacity\":1234.5,"
+                                   "\"message\":\"a\\rb\\\\\xC4\x85\",\"ValveCount\":2,"
+                                   "\"CoilExchanger\":true}"));
+    const QJsonObject back = Parsed(o.Text());
+    EXPECT_EQ(back.value(QStringLiteral("ValveSize")).toString(), QStringLiteral("1 1/4\""));
+    EXPECT_EQ(back.value(QStringLiteral("message")).toString(), QStringLiteral("a\rb\\ą"));
+}
+
+// --- arguments -----------------------------------------------------------------
+
+TEST(CliArguments, ReadsOptionsInBothForms) {
+    const Cli::Parsed p =
+        Cli::Parse({"flow-water", "--valve-type", "SV10", "--valve-size=1/2", "--set-pressure", "5",
+                    "--overpressure=12,5", "--json", "--back-pressure", "-1", "--pdf", "out.pdf"});
+    ASSERT_EQ(p.error, QString());
+    const Cli::Invocation& inv = p.invocation;
+    ASSERT_NE(inv.command, nullptr);
+    EXPECT_EQ(inv.command->name, "flow-water");
+    EXPECT_TRUE(inv.json);
+    EXPECT_FALSE(inv.help);
+    EXPECT_EQ(inv.pdf, "out.pdf");
+    const Cli::Case expected = {{"valve-type", "SV10"},
+                                {"valve-size", "1/2"},
+                                {"set-pressure", "5"},
+                                {"overpressure", "12,5"},
+                                {"back-pressure", "-1"}};
+    EXPECT_EQ(inv.inputs, expected);
+}
+
+TEST(CliArguments, HelpWhereverItStands) {
+    EXPECT_TRUE(Cli::Parse({"--help"}).invocation.help);
+    EXPECT_EQ(Cli::Parse({"-h"}).invocation.command, nullptr);
+    const Cli::Parsed p = Cli::Parse({"flow-steam", "--overpressure", "12", "--help"});
+    EXPECT_EQ(p.error, QString());
+    EXPECT_TRUE(p.invocation.help);
+    EXPECT_EQ(p.invocation.command->name, "flow-steam");
+}
+
+TEST(CliArguments, MalformedCommandLines) {
+    const struct {
+        QStringList arguments;
+        const char* message;
+    } cases[] = {
+        {{}, "Brak podkomendy. Opis: kalmo-cli --help"},
+        {{"flow-gas"}, "Nieznana podkomenda \"flow-gas\". Opis: kalmo-cli --help"},
+        {{"flow-water", "--relieving-temperature", "20"},
+         "Nieznana opcja --relieving-temperature podkomendy flow-water. Opis: kalmo-cli "
+         "flow-water --help"},
+        // The steam window has no relieving temperature.
+        {{"flow-steam", "--relieving-temp", "20"},
+         "Nieznana opcja --relieving-temp podkomendy flow-steam. Opis: kalmo-cli flow-steam "
+         "--help"},
+        {{"flow-air", "--overpressure"},
+         "Opcja --overpressure wymaga wartości. Opis: kalmo-cli flow-air --help"},
+        {{"flow-air", "12"}, "Nieoczekiwany argument \"12\". Opis: kalmo-cli flow-air --help"},
+        {{"flow-air", "--json=1"}, "Opcja --json nie ma wartości. Opis: kalmo-cli flow-air --help"},
+        {{"flow-air", "--pdf="}, "Opcja --pdf wymaga nazwy pliku. Opis: kalmo-cli flow-air --help"},
+        {{"flow-air", "--batch", "a.csv", "--pdf", "a.pdf"},
+         "--pdf tworzy raport jednego przypadku; nie łączy się z --batch. Opis: kalmo-cli "
+         "flow-air --help"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(Cli::Parse(c.arguments).error, QString::fromUtf8(c.message));
+    }
+}
+
+TEST(CliArguments, EveryOptionOfTheHelpIsAccepted) {
+    for (const Cli::Command& c : Cli::Commands()) {
+        const QString help = Cli::CommandHelp(c);
+        EXPECT_TRUE(help.startsWith(QStringLiteral("kalmo-cli %1 – %2\n").arg(c.name, c.caption)));
+        EXPECT_TRUE(Cli::GeneralHelp().contains(c.name));
+        for (const Cli::Option& o : c.options) {
+            SCOPED_TRACE((c.name + " " + o.name).toStdString());
+            EXPECT_TRUE(help.contains(QStringLiteral("--") + o.name + QLatin1Char(' ')));
+            EXPECT_TRUE(help.contains(o.unit));
+            if (!o.defaultText.isEmpty()) {
+                EXPECT_TRUE(help.contains(QStringLiteral("domyślnie ") + o.defaultText.trimmed()));
+            }
+            EXPECT_EQ(
+                Cli::Parse({c.name, QStringLiteral("--") + o.name, QStringLiteral("1")}).error,
+                QString());
+        }
+    }
+}
+
+TEST(CliArguments, DefaultsAreTheRecordsAsTheWindowShowsThem) {
+    const Cli::Command* water = Cli::FindCommand(QStringLiteral("flow-water"));
+    ASSERT_NE(water, nullptr);
+    EXPECT_EQ(water->FindOption(QStringLiteral("overpressure"))->defaultText, "10.0");
+    EXPECT_EQ(water->FindOption(QStringLiteral("relieving-temp"))->defaultText, "20.0");
+    EXPECT_EQ(water->FindOption(QStringLiteral("back-pressure"))->defaultText, "0.00");
+    EXPECT_EQ(water->FindOption(QStringLiteral("relieving-temp"))->unit, "[°C]");
+    EXPECT_EQ(water->FindKey(QStringLiteral("RelievingTemp"))->name, "relieving-temp");
+}
+
+// --- the valve choice on the window's texts -------------------------------------
+
+TEST(CliValveChoice, FindsTheCatalogueValve) {
+    const struct {
+        const char* type;
+        const char* size;
+        const char* pressure;
+        int sizeIndex;
+        int pressureIndex;
+    } found[] = {{"SV10", "1/2\"", "5.0", 0, 7}, {"SV10", "1/2", "5", 0, 7},
+                 {"SV20", "1 1/4", "10", 3, 6},  {"SV30", "3/4", "2.50", 1, 0},
+                 {"SV20", "", "", -1, -1},       {"SV20", "1", "", 2, -1}};
+    for (const auto& f : found) {
+        SCOPED_TRACE(f.type + std::string(" ") + f.size + " " + f.pressure);
+        QString error;
+        const std::optional<Cli::ValveChoice> c =
+            Cli::FindValve(QString::fromUtf8(f.type), QString::fromUtf8(f.size),
+                           QString::fromUtf8(f.pressure), &error);
+        ASSERT_TRUE(c.has_value()) << error.toStdString();
+        EXPECT_EQ(c->type->text, QString::fromUtf8(f.type));
+        EXPECT_EQ(c->size, f.sizeIndex);
+        EXPECT_EQ(c->setPressure, f.pressureIndex);
+    }
+}
+
+TEST(CliValveChoice, RefusesWhatTheListsDoNotHold) {
+    const struct {
+        const char* type;
+        const char* size;
+        const char* pressure;
+        const char* message;
+    } refused[] = {
+        {"SV40", "", "",
+         "Nieznany typ zaworu \"SV40\". Typy: SV10, SV20, SV30, SV20.N, SV20.N w Tandor 40DN15, "
+         "SV20.N w Tandor 40DN20, SV20.N w Tandor 50DN20, SV20.N w centrum bezpieczeństwa SC70."},
+        {"sv10", "", "", nullptr},
+        {"SV30", "1", "", "Zawór SV30 nie ma wielkości 1. Wielkości: 1/2\", 3/4\"."},
+        {"SV30", "1/2", "4.0", "Zawór SV30 nie ma ciśnienia nastawy 4.0 bar. Ciśnienia: 2.5, 3.0."},
+        {"", "1/2", "", "Wielkość i ciśnienie nastawy wybiera się do typu zaworu (--valve-type)."},
+    };
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.type + std::string(" ") + r.size + " " + r.pressure);
+        QString error;
+        EXPECT_FALSE(Cli::FindValve(QString::fromUtf8(r.type), QString::fromUtf8(r.size),
+                                    QString::fromUtf8(r.pressure), &error));
+        if (r.message) {
+            EXPECT_EQ(error, QString::fromUtf8(r.message));
+        }
+    }
+}
+
+TEST(CliValveChoice, FillsTheFieldsAsTheDialogsOk) {
+    QString error;
+    // "SV10" 1/2" 5.0: d 12, αc 0.45 and 0.48; b1 10 gives p1 5.50.
+    Cli::CapacityTexts water;
+    water.overpressure = QStringLiteral("10.0");
+    Cli::FillValve(water, *Cli::FindValve("SV10", "1/2", "5.0", &error), true);
+    EXPECT_EQ(water.valveType, "SV10");
+    EXPECT_EQ(water.valveSize, "1/2\"");
+    EXPECT_EQ(water.flowDiameter, "12");
+    EXPECT_EQ(water.setPressure, "5.0");
+    EXPECT_EQ(water.alphaLiquid10, "0.45");
+    EXPECT_EQ(water.alphaLiquid25, "0.48");
+    EXPECT_EQ(water.alphaGas, QString());
+    EXPECT_EQ(water.relievingPressure, "5.50");
+    // "SV20" 3/4" 6.0 has no 25 % coefficient: "0.00"; b1 10 and 6.0 give 6.60.
+    Cli::FillValve(water, *Cli::FindValve("SV20", "3/4", "6.0", &error), true);
+    EXPECT_EQ(water.alphaLiquid25, "0.00");
+    EXPECT_EQ(water.relievingPressure, "6.60");
+    // The overpressure typed afterwards: p1 follows with two decimals.
+    Cli::TypeOverpressure(water, QStringLiteral("12.345"));
+    EXPECT_EQ(water.relievingPressure, "6.74");
+    // A size without a set pressure: d, an empty set pressure, coefficients 0.00.
+    Cli::CapacityTexts steam;
+    Cli::FillValve(steam, *Cli::FindValve("SV30", "1/2", "", &error), false);
+    EXPECT_EQ(steam.flowDiameter, "12.2");
+    EXPECT_EQ(steam.setPressure, QString());
+    EXPECT_EQ(steam.alphaGas, "0.00");
+    EXPECT_EQ(steam.relievingPressure, "0.00");
+}
+
+// --- capacity cases against the records' own "Oblicz" ----------------------------
+
+class CliCapacity : public ::testing::Test {
+protected:
+    void SetUp() override { Dane::ProgramDir = QStringLiteral(KALMO_TEST_PROGRAM_DIR); }
+};
+
+TEST_F(CliCapacity, WaterGivesTheRecordOfOblicz) {
+    const Cli::Result r = RunCase("flow-water", {{"valve-type", "SV20"},
+                                                 {"valve-size", "1 1/4"},
+                                                 {"set-pressure", "7"},
+                                                 {"overpressure", "25,5"},
+                                                 {"relieving-temp", "85.5"},
+                                                 {"back-pressure", "0.5"}});
+    ASSERT_EQ(r.status, Cli::Computed) << r.message.toStdString();
+    TFlowWaterData expected;
+    expected.Overpressure = 25.5;
+    expected.RelievingTemp = 85.5;
+    expected.RelievingPressure = Convert::ToDouble(Convert::FixedText(1.255 * 7, 2, 2));
+    expected.BackPressure = 0.5;
+    expected.ValveType = QStringLiteral("SV20");
+    expected.ValveSize = QStringLiteral("1 1/4\"");
+    expected.FlowDiameter = 27;
+    expected.SetPressure = 7;
+    const Catalogue::Alphas a = Catalogue::FindType("SV20")->sizes[3].alphas[4];
+    expected.AlphaLiquid10 = Convert::ToDouble(Convert::FixedText(a.liquid10, 4, 2));
+    expected.AlphaLiquid25 = Convert::ToDouble(Convert::FixedText(a.liquid25, 4, 2));
+    ASSERT_TRUE(Capacity::Oblicz(expected).Succeeded());
+    EXPECT_EQ(expected.RelievingPressure, 8.79); // 8.785 shown as 8.79
+    const QJsonObject json = Parsed(r.record.Text());
+    EXPECT_EQ(json.keys().size(), 12);
+    EXPECT_EQ(json["Overpressure"].toDouble(), expected.Overpressure);
+    EXPECT_EQ(json["RelievingTemp"].toDouble(), expected.RelievingTemp);
+    EXPECT_EQ(json["RelievingPressure"].toDouble(), expected.RelievingPressure);
+    EXPECT_EQ(json["BackPressure"].toDouble(), expected.BackPressure);
+    EXPECT_EQ(json["ValveType"].toString(), expected.ValveType);
+    EXPECT_EQ(json["ValveSize"].toString(), expected.ValveSize);
+    EXPECT_EQ(json["FlowDiameter"].toDouble(), expected.FlowDiameter);
+    EXPECT_EQ(json["SetPressure"].toDouble(), expected.SetPressure);
+    EXPECT_EQ(json["AlphaLiquid10"].toDouble(), expected.AlphaLiquid10);
+    EXPECT_EQ(json["AlphaLiquid25"].toDouble(), expected.AlphaLiquid25);
+    EXPECT_EQ(json["Capacity"].toDouble(), expected.Capacity);
+    EXPECT_EQ(json["VolumeCapacity"].toDouble(), expected.VolumeCapacity);
+    EXPECT_GT(expected.Capacity, 0);
+    EXPECT_TRUE(r.text.contains(Convert::ResultText(expected.Capacity) + " [kg/h]"));
+    EXPECT_TRUE(r.text.contains("Ciśnienie zrzutowe :   8.79 [bar]"));
+}
+
+TEST_F(CliCapacity, SteamAndAirGiveTheRecordsOfOblicz) {
+    const Cli::Case valve = {{"valve-type", "SV10"}, {"valve-size", "3/4"}, {"set-pressure", "3"}};
+    TFlowSteamData steam;
+    steam.ValveType = QStringLiteral("SV10");
+    steam.ValveSize = QStringLiteral("3/4\"");
+    steam.FlowDiameter = 14;
+    steam.SetPressure = 3;
+    steam.AlphaGas = Convert::ToDouble(
+        Convert::FixedText(Catalogue::FindType("SV10")->sizes[1].alphas[3].gas, 4, 2));
+    steam.RelievingPressure = 3.3;
+    ASSERT_TRUE(Capacity::Oblicz(steam).Succeeded());
+    const QJsonObject s = Parsed(RunCase("flow-steam", valve).record.Text());
+    EXPECT_EQ(s.keys().size(), 17);
+    EXPECT_EQ(s["Capacity"].toDouble(), steam.Capacity);
+    EXPECT_EQ(s["HeatPower"].toDouble(), steam.HeatPower);
+    EXPECT_EQ(s["VolumeCapacity"].toDouble(), steam.VolumeCapacity);
+    EXPECT_EQ(s["SaturationTemp"].toDouble(), steam.SaturationTemp);
+    EXPECT_EQ(s["LatentHeat"].toDouble(), steam.LatentHeat);
+    EXPECT_EQ(s["SteamDensity"].toDouble(), steam.SteamDensity);
+    EXPECT_EQ(s["BoilingWaterEnthalpy"].toDouble(), steam.BoilingWaterEnthalpy);
+
+    Cli::Case airCase = valve;
+    airCase["relieving-temp"] = "35";
+    airCase["back-pressure"] = "1.2";
+    TFlowAirData air;
+    air.ValveType = steam.ValveType;
+    air.ValveSize = steam.ValveSize;
+    air.FlowDiameter = 14;
+    air.SetPressure = 3;
+    air.AlphaGas = steam.AlphaGas;
+    air.RelievingPressure = 3.3;
+    air.RelievingTemp = 35;
+    air.BackPressure = 1.2;
+    ASSERT_TRUE(Capacity::Oblicz(air).Succeeded());
+    const QJsonObject a = Parsed(RunCase("flow-air", airCase).record.Text());
+    EXPECT_EQ(a.keys().size(), 11);
+    EXPECT_EQ(a["Capacity"].toDouble(), air.Capacity);
+    EXPECT_EQ(a["VolumeCapacity"].toDouble(), air.VolumeCapacity);
+}
+
+// The window's messages, in the order its checks run.
+TEST_F(CliCapacity, RefusalsAreTheWindowsMessages) {
+    const Cli::Case sv10 = {{"valve-type", "SV10"}, {"valve-size", "1/2"}, {"set-pressure", "5"}};
+    auto with = [&](Cli::Case extra) {
+        Cli::Case c = sv10;
+        for (auto& [k, v] : extra)
+            c[k] = v;
+        return c;
+    };
+    const struct {
+        const char* command;
+        Cli::Case inputs;
+        int status;
+        QString message;
+    } cases[] = {
+        {"flow-water", with({{"overpressure", "1a"}}), Cli::Refused, kInvalidB1},
+        {"flow-water", with({{"overpressure", "."}}), Cli::Refused, kInvalidB1},
+        {"flow-water", with({{"relieving-temp", "20C"}}), Cli::Refused, kInvalidT1},
+        {"flow-water", with({{"relieving-temp", "150"}}), Cli::Refused, kRange},
+        {"flow-water", with({{"relieving-temp", "0"}}), Cli::Refused, kRange},
+        {"flow-water", with({{"relieving-temp", ""}}), Cli::Refused, kMissing},
+        {"flow-water", with({{"back-pressure", "1..2"}}), Cli::Refused, kInvalidP2},
+        // b1 first, even with nothing else there.
+        {"flow-water", {{"overpressure", "9.9"}}, Cli::Refused, kOverpressure},
+        {"flow-water", {}, Cli::Refused, kMissing},
+        {"flow-water", with({{"back-pressure", "5"}}), Cli::Refused, kBackPressure},
+        // Between p and p1 still refused: the check is against p.
+        {"flow-water", with({{"back-pressure", "5.2"}}), Cli::Refused, kBackPressure},
+        {"flow-water", {{"valve-type", "SV10"}, {"valve-size", "1/2"}}, Cli::Refused, kMissing},
+        {"flow-steam", with({{"overpressure", "x"}}), Cli::Refused, kInvalidB1},
+        {"flow-steam", with({{"back-pressure", "6"}}), Cli::Refused, kBackPressure},
+        {"flow-air", with({{"relieving-temp", "200"}}), Cli::Refused, QString()},
+        {"flow-air", with({{"back-pressure", "-"}}), Cli::Refused, kInvalidP2},
+        {"flow-air",
+         {{"valve-type", "SV10"}, {"set-pressure", "7"}},
+         Cli::Usage,
+         "Zawór SV10 nie ma ciśnienia nastawy 7 bar. Ciśnienia: 1.5, 2.0, 2.5, 3.0, 3.5, 4.0, "
+         "4.5, 5.0, 5.5, 6.0."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        const Cli::Result r = RunCase(c.command, c.inputs);
+        EXPECT_EQ(r.status, c.status);
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(r.message, c.message);
+        } else {
+            EXPECT_FALSE(r.message.isEmpty());
+        }
+        EXPECT_EQ(r.Json().Text(), "{\"message\":" + Cli::StringText(r.message) + "}");
+    }
+}
+
+TEST_F(CliCapacity, TheReportIsTheRecordsAndOnlyWithACapacity) {
+    const Cli::Result r = RunCase(
+        "flow-water", {{"valve-type", "SV10"}, {"valve-size", "1/2"}, {"set-pressure", "5"}}, true);
+    ASSERT_TRUE(r.report.has_value());
+    TFlowWaterData d;
+    d.ValveType = QStringLiteral("SV10");
+    d.ValveSize = QStringLiteral("1/2\"");
+    d.FlowDiameter = 12;
+    d.SetPressure = 5;
+    d.AlphaLiquid10 = 0.45;
+    d.AlphaLiquid25 = 0.48;
+    d.RelievingPressure = 5.5;
+    ASSERT_TRUE(Capacity::Oblicz(d).Succeeded());
+    const Report::Content expected = Capacity::ReportContent(d);
+    EXPECT_EQ(r.report->title, expected.title);
+    EXPECT_EQ(r.report->elements.size(), expected.elements.size());
+    EXPECT_FALSE(RunCase("flow-water", {{"valve-type", "SV10"}}, true).report.has_value());
+}
+
+TEST_F(CliCapacity, SteamWithoutItsTableIsRefused) {
+    Dane::ProgramDir = QStringLiteral("/nonexistent/kalmo/");
+    const Cli::Result r = RunCase(
+        "flow-steam", {{"valve-type", "SV10"}, {"valve-size", "1/2"}, {"set-pressure", "5"}});
+    EXPECT_EQ(r.status, Cli::Refused);
+    EXPECT_FALSE(r.message.isEmpty());
+}
+
+// --- batches ---------------------------------------------------------------------
+
+struct BatchRun {
+    Cli::BatchSummary summary;
+    std::vector<QJsonObject> lines;
+};
+
+BatchRun RunBatch(const char* command, const QByteArray& input, Cli::BatchFormat format,
+                  const Cli::Case& defaults = {}) {
+    QBuffer in;
+    in.setData(input);
+    in.open(QIODevice::ReadOnly);
+    BatchRun run;
+    run.summary = Cli::RunBatch(*Cli::FindCommand(QString::fromLatin1(command)), defaults, in,
+                                format, [&](const QByteArray& line) {
+                                    EXPECT_TRUE(line.endsWith('\n'));
+                                    EXPECT_EQ(line.count('\n'), 1);
+                                    run.lines.push_back(Parsed(line));
+                                });
+    return run;
+}
+
+class CliBatch : public CliCapacity {};
+
+TEST_F(CliBatch, HundredsOfCasesWithBadLinesInTheMiddle) {
+    // Every set pressure of SV10 1/2" at 300 overpressures; line 152 cannot be
+    // read and line 153 is refused by the window's check.
+    QByteArray csv = "valve-type;valve-size;set-pressure;overpressure;relieving-temp\r\n";
+    std::vector<Cli::Case> cases;
+    const QStringList pressures = {"1.5", "2.0", "2.5", "3.0", "3.5",
+                                   "4.0", "4.5", "5.0", "5.5", "6.0"};
+    for (int i = 0; i < 300; ++i) {
+        const QString b1 = QString::number(10 + i % 30) + QStringLiteral(",5");
+        const QString t1 = QString::number(5 + i % 140);
+        const QString p = pressures[i % 10];
+        if (i == 150)
+            csv += "SV10;1/2;5.0;\"12\n";
+        else if (i == 151)
+            csv += "SV10;1/2;5.0;9.5;20\n";
+        else
+            csv += ("SV10;1/2\";" + p + ";" + b1 + ";" + t1 + "\n").toUtf8();
+        cases.push_back({{"valve-type", "SV10"},
+                         {"valve-size", "1/2"},
+                         {"set-pressure", p},
+                         {"overpressure", b1},
+                         {"relieving-temp", t1}});
+    }
+    const BatchRun run = RunBatch("flow-water", csv, Cli::BatchFormat::Csv);
+    EXPECT_EQ(run.summary.computed, 298);
+    EXPECT_EQ(run.summary.refused, 2);
+    EXPECT_EQ(run.summary.Status(), Cli::Refused);
+    ASSERT_EQ(run.lines.size(), 300u);
+    EXPECT_EQ(run.lines[150]["message"].toString(), "Wiersz 152: niezamknięty cudzysłów");
+    EXPECT_EQ(run.lines[151]["message"].toString(), kOverpressure);
+    for (size_t i : {size_t(0), size_t(149), size_t(152), size_t(299)}) {
+        SCOPED_TRACE(i);
+        const QJsonObject single = Parsed(RunCase("flow-water", cases[i]).record.Text());
+        EXPECT_EQ(run.lines[i], single);
+        EXPECT_GT(run.lines[i]["Capacity"].toDouble(), 0);
+    }
+}
+
+TEST_F(CliBatch, JsonLinesTakeOptionsOrRecordFieldsAndIgnoreResults) {
+    const Cli::Result first =
+        RunCase("flow-air", {{"valve-type", "SV20"}, {"valve-size", "1"}, {"set-pressure", "8"}});
+    ASSERT_EQ(first.status, Cli::Computed);
+    // A saved result fed back in, a case in option names, and bad lines.
+    const QByteArray lines = first.record.Text() + "\n" +
+                             "{\"valve-size\": \"2\", \"set-pressure\": 8, "
+                             "\"relieving-temp\": 50.5}\n"
+                             "\n"
+                             "{\"valve-size\": \"2\"\n"
+                             "{\"Colour\": \"red\"}\n"
+                             "{\"overpressure\": [10]}\n"
+                             "{\"valve-size\": \"5\"}\n";
+    const BatchRun run =
+        RunBatch("flow-air", lines, Cli::BatchFormat::JsonLines, {{"valve-type", "SV20"}});
+    ASSERT_EQ(run.lines.size(), 6u);
+    EXPECT_EQ(run.lines[0], Parsed(first.record.Text()));
+    EXPECT_EQ(run.lines[1]["ValveSize"].toString(), "2\"");
+    EXPECT_EQ(run.lines[1]["RelievingTemp"].toDouble(), 50.5);
+    EXPECT_EQ(run.lines[1]["RelievingPressure"].toDouble(), 8.8);
+    EXPECT_EQ(run.lines[2]["message"].toString(), "Wiersz 4: to nie jest obiekt JSON");
+    EXPECT_EQ(run.lines[3]["message"].toString(), "Wiersz 5: nieznane pole \"Colour\"");
+    EXPECT_EQ(run.lines[4]["message"].toString(),
+              "Wiersz 6: pole \"overpressure\" nie jest liczbą ani tekstem");
+    EXPECT_EQ(run.lines[5]["message"].toString(),
+              "Wiersz 7: Zawór SV20 nie ma wielkości 5. Wielkości: 1/2\", 3/4\", 1\", 1 1/4\", "
+              "1 1/2\", 2\".");
+    EXPECT_EQ(run.summary.computed, 2);
+    EXPECT_EQ(run.summary.refused, 4);
+}
+
+TEST_F(CliBatch, CsvHeaderAndCells) {
+    // Record field names as columns, comma separated, quoted cells, an empty
+    // cell for the default, a short line.
+    const BatchRun run = RunBatch("flow-steam",
+                                  "ValveType,ValveSize,SetPressure,Overpressure,Capacity\n"
+                                  "SV30,\"1/2\"\"\",3.0,,\n"
+                                  "SV30,1/2,3.0\n",
+                                  Cli::BatchFormat::Csv);
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[0]["Overpressure"].toDouble(), 10.0);
+    EXPECT_EQ(run.lines[0]["FlowDiameter"].toDouble(), 12.2);
+    EXPECT_EQ(run.lines[1]["message"].toString(), "Wiersz 3: 3 pól zamiast 5");
+    EXPECT_EQ(run.summary.Status(), Cli::Refused);
+
+    const BatchRun bad =
+        RunBatch("flow-steam", "valve-type,colour\nSV10,red\n", Cli::BatchFormat::Csv);
+    EXPECT_TRUE(bad.lines.empty());
+    EXPECT_EQ(bad.summary.Status(), Cli::Usage);
+    EXPECT_EQ(bad.summary.error, "Nieznana kolumna \"colour\" w nagłówku pliku; kolumny to "
+                                 "opcje podkomendy flow-steam.");
+    EXPECT_EQ(RunBatch("flow-steam", "", Cli::BatchFormat::Csv).summary.Status(), Cli::Computed);
+}
+
+} // namespace

@@ -1,0 +1,362 @@
+// Every subcommand of kalmo-cli against its window: the same inputs typed into
+// the window (offscreen, the valve chosen in the real dialog) and given to the
+// command line give the same record and the same messages; the PDF report of
+// --pdf reads as the window's; the program's exit statuses and streams.
+
+#include "test_capacity_fixture.h"
+
+#include "cli/CommandLine.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+QJsonObject ParsedJson(const QByteArray& text) {
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << text.toStdString();
+    return doc.object();
+}
+
+QJsonObject RecordJson(const TFlowWaterData& r) {
+    return {{"Overpressure", r.Overpressure},
+            {"RelievingTemp", r.RelievingTemp},
+            {"RelievingPressure", r.RelievingPressure},
+            {"BackPressure", r.BackPressure},
+            {"ValveType", r.ValveType},
+            {"ValveSize", r.ValveSize},
+            {"FlowDiameter", r.FlowDiameter},
+            {"SetPressure", r.SetPressure},
+            {"AlphaLiquid10", r.AlphaLiquid10},
+            {"AlphaLiquid25", r.AlphaLiquid25},
+            {"Capacity", r.Capacity},
+            {"VolumeCapacity", r.VolumeCapacity}};
+}
+
+QJsonObject RecordJson(const TFlowSteamData& r) {
+    return {{"Overpressure", r.Overpressure},
+            {"SaturationTemp", r.SaturationTemp},
+            {"RelievingPressure", r.RelievingPressure},
+            {"BackPressure", r.BackPressure},
+            {"ValveType", r.ValveType},
+            {"ValveSize", r.ValveSize},
+            {"FlowDiameter", r.FlowDiameter},
+            {"SetPressure", r.SetPressure},
+            {"AlphaGas", r.AlphaGas},
+            {"Capacity", r.Capacity},
+            {"VolumeCapacity", r.VolumeCapacity},
+            {"HeatPower", r.HeatPower},
+            {"SteamEnthalpy", r.SteamEnthalpy},
+            {"BoilingWaterEnthalpy", r.BoilingWaterEnthalpy},
+            {"SteamDensity", r.SteamDensity},
+            {"BoilingWaterDensity", r.BoilingWaterDensity},
+            {"LatentHeat", r.LatentHeat}};
+}
+
+QJsonObject RecordJson(const TFlowAirData& r) {
+    return {{"Overpressure", r.Overpressure},
+            {"RelievingTemp", r.RelievingTemp},
+            {"RelievingPressure", r.RelievingPressure},
+            {"BackPressure", r.BackPressure},
+            {"ValveType", r.ValveType},
+            {"ValveSize", r.ValveSize},
+            {"FlowDiameter", r.FlowDiameter},
+            {"SetPressure", r.SetPressure},
+            {"AlphaGas", r.AlphaGas},
+            {"Capacity", r.Capacity},
+            {"VolumeCapacity", r.VolumeCapacity}};
+}
+
+// One case: the valve as listed in the dialog, and the fields typed (null:
+// left as the window shows them).
+struct CapacityCase {
+    const char* command;
+    const char* type;
+    const char* size; // with the inch sign, as the list shows it
+    const char* pressure;
+    const char* overpressure = nullptr;
+    const char* temperature = nullptr;
+    const char* backPressure = nullptr;
+};
+
+void PrintTo(const CapacityCase& c, std::ostream* os) {
+    *os << c.command << " " << c.type << " " << c.size << " " << c.pressure
+        << " b1=" << (c.overpressure ? c.overpressure : "-")
+        << " t1=" << (c.temperature ? c.temperature : "-")
+        << " p2=" << (c.backPressure ? c.backPressure : "-");
+}
+
+Cli::Case CliInputs(const CapacityCase& c) {
+    Cli::Case in = {{"valve-type", c.type}, {"valve-size", c.size}, {"set-pressure", c.pressure}};
+    if (c.overpressure)
+        in["overpressure"] = c.overpressure;
+    if (c.temperature)
+        in["relieving-temp"] = c.temperature;
+    if (c.backPressure)
+        in["back-pressure"] = c.backPressure;
+    return in;
+}
+
+QStringList CliArguments(const CapacityCase& c) {
+    QStringList args{QString::fromLatin1(c.command)};
+    for (const auto& [option, text] : CliInputs(c))
+        args << QStringLiteral("--") + option << text;
+    return args;
+}
+
+struct Process {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Process RunCli(const QStringList& arguments, const QByteArray& input = {},
+               const QString& program = QStringLiteral(KALMO_CLI)) {
+    QProcess p;
+    p.start(program, arguments);
+    Process run;
+    if (!p.waitForStarted(30000)) {
+        ADD_FAILURE() << "kalmo-cli did not start";
+        return run;
+    }
+    p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        ADD_FAILURE() << "kalmo-cli did not end";
+        return run;
+    }
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.out = p.readAllStandardOutput();
+    run.err = p.readAllStandardError();
+    return run;
+}
+
+class CliAgainstWindow : public CapacityWindowTest,
+                         public ::testing::WithParamInterface<CapacityCase> {
+protected:
+    // The case typed into its window and "Oblicz" pressed: the record, or the
+    // first warning box.
+    struct WindowOutcome {
+        QJsonObject record;
+        QString message;
+    };
+    WindowOutcome ThroughWindow(const CapacityCase& c) {
+        const QString command = QString::fromLatin1(c.command);
+        QWidget* window = nullptr;
+        if (command == "flow-water") {
+            OpenWater();
+            window = water;
+        } else if (command == "flow-steam") {
+            OpenSteam();
+            window = steam;
+        } else {
+            OpenAir();
+            window = air;
+        }
+        ChooseValve(window, c.type, c.size, c.pressure);
+        const bool steamWindow = window == steam;
+        const char* backField = window == water ? "Edit9" : "Edit8";
+        if (c.overpressure)
+            Type(window, "Edit3", QString::fromLatin1(c.overpressure));
+        if (c.temperature && !steamWindow)
+            Type(window, "Edit10", QString::fromLatin1(c.temperature));
+        if (c.backPressure)
+            Type(window, backField, QString::fromLatin1(c.backPressure));
+        Click(window, "Button1");
+        WindowOutcome outcome;
+        if (!warnings.empty())
+            outcome.message = warnings.front().text;
+        else if (window == water)
+            outcome.record = RecordJson(Dane::FlowWaterData);
+        else if (window == steam)
+            outcome.record = RecordJson(Dane::FlowSteamData);
+        else
+            outcome.record = RecordJson(Dane::FlowAirData);
+        return outcome;
+    }
+};
+
+TEST_P(CliAgainstWindow, SameRecordOrSameMessage) {
+    const CapacityCase& c = GetParam();
+    const WindowOutcome window = ThroughWindow(c);
+    const Cli::Result cli =
+        Cli::FindCommand(QString::fromLatin1(c.command))->run(CliInputs(c), false);
+    if (!window.message.isEmpty()) {
+        EXPECT_EQ(cli.status, Cli::Refused);
+        EXPECT_EQ(cli.message, window.message);
+        EXPECT_EQ(ParsedJson(cli.Json().Text()), QJsonObject({{"message", window.message}}));
+    } else {
+        ASSERT_EQ(cli.status, Cli::Computed) << cli.message.toStdString();
+        EXPECT_GT(window.record["Capacity"].toDouble(), 0);
+        EXPECT_EQ(ParsedJson(cli.record.Text()), window.record);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Capacity, CliAgainstWindow,
+    ::testing::Values(CapacityCase{"flow-water", "SV10", "1/2\"", "5.0"},
+                      CapacityCase{"flow-water", "SV20", "1 1/4\"", "7.0", "25.5", "85.5", "0.5"},
+                      CapacityCase{"flow-water", "SV20", "3/4\"", "6.0", "12.345", "149.9", "5.9"},
+                      CapacityCase{"flow-water", "SV30", "1/2\"", "2.5", "30", "0.1"},
+                      CapacityCase{"flow-water", "SV20.N w Tandor 40DN15", "1/2\"", "8.0", "11.11",
+                                   "60"},
+                      CapacityCase{"flow-water", "SV10", "1/2\"", "5.0", "9.9"},
+                      CapacityCase{"flow-water", "SV10", "1/2\"", "5.0", "10", "20", "5.2"},
+                      CapacityCase{"flow-water", "SV10", "1/2\"", "5.0", "10", "150"},
+                      CapacityCase{"flow-water", "SV10", "1/2\"", "5.0", "10", "0"},
+                      CapacityCase{"flow-water", "SV10", "1/2\"", "5.0", "."},
+                      CapacityCase{"flow-water", "SV10", "1/2\"", "5.0", "10", "20", "1..2"},
+                      CapacityCase{"flow-steam", "SV10", "3/4\"", "3.0"},
+                      CapacityCase{"flow-steam", "SV20", "2\"", "10.0", "33.3", nullptr, "2.25"},
+                      CapacityCase{"flow-steam", "SV30", "1/2\"", "3.0", "10", nullptr, "2.9"},
+                      CapacityCase{"flow-steam", "SV20", "1\"", "10.0", "2000"},
+                      CapacityCase{"flow-steam", "SV20", "1\"", "10.0", "10", nullptr, "10"},
+                      CapacityCase{"flow-air", "SV10", "3/4\"", "3.0", "10", "35", "1.2"},
+                      CapacityCase{"flow-air", "SV20", "1 1/2\"", "4.5", "17.5", "0.5"},
+                      CapacityCase{"flow-air", "SV20.N", "1/2\"", "6.0", "10", "76.85"},
+                      CapacityCase{"flow-air", "SV20.N", "1/2\"", "6.0", "10", "80"},
+                      CapacityCase{"flow-air", "SV20.N", "1/2\"", "6.0", "10", "."}));
+
+// --- the program -----------------------------------------------------------------
+
+class CliProgram : public CapacityWindowTest {};
+
+TEST_F(CliProgram, JsonAndTextOfTheProgramAreTheCoresCases) {
+    const CapacityCase c{"flow-steam", "SV20", "2\"", "10.0", "33,3", nullptr, "2.25"};
+    const Cli::Result core =
+        Cli::FindCommand(QStringLiteral("flow-steam"))->run(CliInputs(c), false);
+    QStringList args = CliArguments(c);
+    const Process text = RunCli(args);
+    EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(text.out), core.text);
+    EXPECT_TRUE(text.err.isEmpty());
+    args << QStringLiteral("--json");
+    const Process json = RunCli(args);
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_EQ(json.out, core.record.Text() + "\n");
+}
+
+TEST_F(CliProgram, ExitStatusesAndStreams) {
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        const char* out; // the start of standard output
+        const char* err; // the start of standard error
+    } cases[] = {
+        {{"--help"}, 0, "kalmo-cli – obliczenia programu KALMO bez okien.", ""},
+        {{"flow-water", "--help"}, 0, "kalmo-cli flow-water – Przepustowość - woda", ""},
+        {{}, 2, "", "Brak podkomendy. Opis: kalmo-cli --help\n"},
+        {{"flow-water", "--valve-type", "SV99"}, 2, "", "Nieznany typ zaworu \"SV99\"."},
+        {{"flow-water", "--valve-type", "SV99", "--json"}, 2, "{\"message\":\"Nieznany typ", ""},
+        {{"flow-water", "--overpressure", "9", "--json"},
+         1,
+         "{\"message\":\"Przyrost ciśnienia b1 musi być większy lub równy 10% !\"}\n",
+         ""},
+        {{"flow-water", "--valve-type", "SV10", "--valve-size", "1/2", "--set-pressure", "5",
+          "--relieving-temp", "150"},
+         1,
+         "",
+         "Wartość temperatury zrzutowej poza dopuszczalnym\nzakresem 0.1 - 149.9 st. C\n"},
+        {{"flow-air", "--batch", "/nonexistent/cases.csv"},
+         2,
+         "",
+         "Nie można otworzyć pliku \"/nonexistent/cases.csv\".\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Process run = RunCli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        // Nothing where nothing is expected.
+        EXPECT_TRUE(run.out.startsWith(c.out) && (*c.out != 0 || run.out.isEmpty()))
+            << run.out.toStdString();
+        EXPECT_TRUE(run.err.startsWith(c.err) && (*c.err != 0 || run.err.isEmpty()))
+            << run.err.toStdString();
+    }
+}
+
+TEST_F(CliProgram, BatchOfJsonLinesOnStandardInput) {
+    QByteArray input;
+    for (int i = 0; i < 200; ++i)
+        input += i == 100 ? QByteArray("{\"overpressure\": \"abc\"}\n")
+                          : QByteArray("{\"overpressure\": ") + QByteArray::number(10 + i % 20) +
+                                ", \"relieving-temp\": " + QByteArray::number(i % 70) + "}\n";
+    const Process run = RunCli({"flow-air", "--valve-type", "SV20", "--valve-size", "1",
+                                "--set-pressure", "8", "--batch", "-"},
+                               input);
+    EXPECT_EQ(run.exitCode, 1);
+    const QList<QByteArray> lines = run.out.split('\n');
+    ASSERT_EQ(lines.size(), 201); // and the last line end
+    EXPECT_EQ(lines[100], "{\"message\":\"Niepoprawna wartość przyrostu ciśnienia!\"}");
+    EXPECT_EQ(ParsedJson(lines[199])["RelievingTemp"].toDouble(), 199 % 70);
+    EXPECT_TRUE(run.err.isEmpty());
+}
+
+TEST_F(CliProgram, SteamWithoutItsTableBesideTheProgram) {
+    // The program copied alone into an empty directory.
+    const QString lonely = work.filePath(QStringLiteral("kalmo-cli"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KALMO_CLI), lonely));
+    const Process run = RunCli({"flow-steam", "--valve-type", "SV10", "--valve-size", "1/2",
+                                "--set-pressure", "5", "--json"},
+                               {}, lonely);
+    EXPECT_EQ(run.exitCode, 1);
+    Dane::ProgramDir = work.path() + QLatin1Char('/');
+    TFlowSteamData d;
+    d.FlowDiameter = 12;
+    d.AlphaGas = 0.38;
+    d.SetPressure = 5;
+    d.RelievingPressure = 5.5;
+    const Capacity::Outcome refused = Capacity::Oblicz(d);
+    ASSERT_FALSE(refused.Succeeded());
+    EXPECT_EQ(ParsedJson(run.out), QJsonObject({{"message", refused.Message()}}));
+}
+
+// --- the PDF report ----------------------------------------------------------------
+
+class CliPdf : public CapacityWindowTest, public ::testing::WithParamInterface<CapacityCase> {};
+
+TEST_P(CliPdf, ReadsAsTheWindowsReport) {
+    REQUIRE_PDFTOTEXT();
+    const CapacityCase& c = GetParam();
+    const QString command = QString::fromLatin1(c.command);
+    QWidget* window = command == "flow-water"   ? static_cast<QWidget*>(water)
+                      : command == "flow-steam" ? static_cast<QWidget*>(steam)
+                                                : static_cast<QWidget*>(air);
+    OpenFromMenu(command == "flow-water"   ? "Woda1"
+                 : command == "flow-steam" ? "Parawodna1"
+                                           : "Powietrze1",
+                 window);
+    ChooseValve(window, c.type, c.size, c.pressure);
+    if (c.overpressure)
+        Type(window, "Edit3", QString::fromLatin1(c.overpressure));
+    if (c.temperature)
+        Type(window, "Edit10", QString::fromLatin1(c.temperature));
+    Click(window, "Button1");
+    ASSERT_TRUE(warnings.empty());
+    const std::vector<QString> windowPages = PrintPdf(window, QStringLiteral("window.pdf"));
+    ASSERT_FALSE(windowPages.empty());
+
+    const QString file = work.filePath(QStringLiteral("cli.pdf"));
+    const Process run = RunCli(CliArguments(c) << QStringLiteral("--pdf") << file);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(PdfPages(file), windowPages);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Capacity, CliPdf,
+    ::testing::Values(CapacityCase{"flow-water", "SV10", "1/2\"", "5.0", "12.5", "45"},
+                      CapacityCase{"flow-steam", "SV20", "1\"", "8.0"},
+                      CapacityCase{"flow-air", "SV30", "3/4\"", "3.0", "10", "5"}));
+
+TEST_F(CliProgram, PdfOfARefusedCaseIsNotWritten) {
+    const QString file = work.filePath(QStringLiteral("none.pdf"));
+    const Process run = RunCli({"flow-water", "--valve-type", "SV10", "--pdf", file});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(QString::fromUtf8(run.err), "Brak kompletu danych do wykonania obliczeń!\n");
+    EXPECT_FALSE(QFileInfo::exists(file));
+}
+
+} // namespace

@@ -68,6 +68,7 @@ SelectionWindow::RowLabels SelectionWindow::AddDataRow(const QString& label, QLi
     caption->setBuddy(field);
     field->setParent(dataGroup_);
     field->setFixedWidth(CharsWide(field, kNumberChars));
+    field->setAlignment(Qt::AlignRight); // numbers line up as in the capacity windows
     dataRows_->addWidget(caption, row, 0);
     dataRows_->addWidget(field, row, 1);
     QLabel* unitLabel = nullptr;
@@ -99,6 +100,7 @@ void SelectionWindow::AddValveTypeGroup(bool setPressureEditable) {
     Edit6 = new QLineEdit(group);
     Edit6->setObjectName(QStringLiteral("Edit6"));
     Edit6->setFixedWidth(CharsWide(Edit6, kNumberChars));
+    Edit6->setAlignment(Qt::AlignRight);
     if (!setPressureEditable)
         MakeDisplayOnly(Edit6);
 
@@ -139,6 +141,8 @@ void SelectionWindow::AddResultsGroup(const QString& resultLabel, const QString&
         field->setObjectName(name);
         MakeDisplayOnly(field);
         field->setFixedWidth(CharsWide(field, kResultChars));
+        if (r.field != &Edit2) // the size is a text, the others numbers
+            field->setAlignment(Qt::AlignRight);
         grid->addWidget(Label(r.label, QStringLiteral("Label") + name, group), row, 0);
         grid->addWidget(field, row, 1);
         if (!r.unit.isEmpty())

@@ -29,17 +29,4 @@ add_custom_command(OUTPUT ${kalmo_bitmaps}
     COMMENT "Drawing the formula and logo bitmaps of the reports"
     VERBATIM)
 
-foreach(bitmap IN LISTS kalmo_bitmaps)
-    kalmo_runtime_output(${bitmap})
-endforeach()
-
-# A target of this directory owns the outputs (see images.cmake); the
-# runtime-files target is ordered after it.
-add_custom_target(kalmo_bitmaps ALL DEPENDS ${kalmo_bitmaps})
-
-function(kalmo_bitmaps_order_runtime_files)
-    if(TARGET kalmo_runtime_files)
-        add_dependencies(kalmo_runtime_files kalmo_bitmaps)
-    endif()
-endfunction()
-cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL kalmo_bitmaps_order_runtime_files)
+kalmo_runtime_outputs(kalmo_bitmaps ${kalmo_bitmaps})

@@ -25,17 +25,4 @@ add_custom_command(OUTPUT ${kalmo_cards}
     COMMENT "Writing the catalogue cards"
     VERBATIM)
 
-foreach(card IN LISTS kalmo_cards)
-    kalmo_runtime_output(${card})
-endforeach()
-
-# A target of this directory owns the outputs (see images.cmake); the
-# runtime-files target is ordered after it.
-add_custom_target(kalmo_cards ALL DEPENDS ${kalmo_cards})
-
-function(kalmo_cards_order_runtime_files)
-    if(TARGET kalmo_runtime_files)
-        add_dependencies(kalmo_runtime_files kalmo_cards)
-    endif()
-endfunction()
-cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL kalmo_cards_order_runtime_files)
+kalmo_runtime_outputs(kalmo_cards ${kalmo_cards})

@@ -23,18 +23,4 @@ add_custom_command(OUTPUT ${kalmo_images}
     COMMENT "Drawing the program's pictures"
     VERBATIM)
 
-foreach(image IN LISTS kalmo_images)
-    kalmo_runtime_output(${image})
-endforeach()
-
-# With the Makefile generators a custom command's outputs get a rule only in
-# the directory that defines it, so a target of this directory owns them, and
-# the runtime-files target (made later, in the top directory) is ordered after it.
-add_custom_target(kalmo_images ALL DEPENDS ${kalmo_images})
-
-function(kalmo_images_order_runtime_files)
-    if(TARGET kalmo_runtime_files)
-        add_dependencies(kalmo_runtime_files kalmo_images)
-    endif()
-endfunction()
-cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL kalmo_images_order_runtime_files)
+kalmo_runtime_outputs(kalmo_images ${kalmo_images})

@@ -27,9 +27,7 @@ add_custom_command(OUTPUT ${para_dat} ${para_midpoints}
     DEPENDS ${CMAKE_CURRENT_LIST_DIR}/make_paradat.py
     COMMENT "Computing the saturated-steam table para.dat from IAPWS-IF97"
     VERBATIM)
-# One target runs the generator; the program directory's own target for the
-# file waits for it instead of running the command a second time.
-add_custom_target(kalmo_paradat ALL DEPENDS ${para_dat} ${para_midpoints})
-kalmo_runtime_output(${para_dat})
-string(MD5 kalmo_para_dat_id "para.dat")
-add_dependencies(kalmo_rt_${kalmo_para_dat_id} kalmo_paradat)
+kalmo_runtime_outputs(kalmo_paradat ${para_dat})
+# The same target keeps the check file of the tests up to date; it stays in the
+# build's tools folder and is not installed.
+target_sources(kalmo_paradat PRIVATE ${para_midpoints})

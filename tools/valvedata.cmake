@@ -31,23 +31,4 @@ add_custom_command(OUTPUT ${kalmo_valve_files}
     COMMENT "Writing the valve data files"
     VERBATIM)
 
-# One target owns the command's outputs (see images.cmake); the per-file targets
-# and the runtime-files target are ordered after it, so the command runs once.
-add_custom_target(kalmo_valve_data ALL DEPENDS ${kalmo_valve_files})
-
-foreach(file IN LISTS kalmo_valve_files)
-    kalmo_runtime_output("${file}")
-    # The per-file target of kalmo_runtime_output is named after the file's path.
-    file(RELATIVE_PATH rel ${KALMO_PROGRAM_DIR} "${file}")
-    string(MD5 id "${rel}")
-    if(TARGET kalmo_rt_${id})
-        add_dependencies(kalmo_rt_${id} kalmo_valve_data)
-    endif()
-endforeach()
-
-function(kalmo_valve_data_order_runtime_files)
-    if(TARGET kalmo_runtime_files)
-        add_dependencies(kalmo_runtime_files kalmo_valve_data)
-    endif()
-endfunction()
-cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL kalmo_valve_data_order_runtime_files)
+kalmo_runtime_outputs(kalmo_valve_data ${kalmo_valve_files})

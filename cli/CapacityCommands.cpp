@@ -327,13 +327,6 @@ Result RunAir(const Case& inputs, bool withReport) {
     return Finish(outcome, r, withReport, std::move(json), text);
 }
 
-QStringList Fields(std::initializer_list<const char*> names) {
-    QStringList list;
-    for (const char* n : names)
-        list << QString::fromLatin1(n);
-    return list;
-}
-
 } // namespace
 
 std::vector<Command> CapacityCommands() {

@@ -47,4 +47,11 @@ QString FieldText(const QString& given) {
     return text;
 }
 
+QStringList Fields(std::initializer_list<const char*> names) {
+    QStringList list;
+    for (const char* n : names)
+        list << QString::fromLatin1(n);
+    return list;
+}
+
 } // namespace Cli

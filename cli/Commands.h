@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <vector>
@@ -67,6 +68,9 @@ const Command* FindCommand(const QString& name);
 // The number text of a field as a user leaves it: a comma becomes a point, as
 // the numeric fields turn it.
 QString FieldText(const QString& given);
+
+// The record field names a subcommand writes, in record order.
+QStringList Fields(std::initializer_list<const char*> names);
 
 // The subcommands of the capacity windows and of the selection windows.
 std::vector<Command> CapacityCommands();

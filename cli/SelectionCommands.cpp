@@ -244,13 +244,6 @@ Result RunSteam(const Case& inputs, bool withReport) {
     return result;
 }
 
-QStringList Fields(std::initializer_list<const char*> names) {
-    QStringList list;
-    for (const char* n : names)
-        list << QString::fromLatin1(n);
-    return list;
-}
-
 } // namespace
 
 std::vector<Command> SelectionCommands() {

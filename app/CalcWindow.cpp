@@ -1,9 +1,10 @@
 #include "app/CalcWindow.h"
 
-#include "app/Convert.h"
 #include "app/Messages.h"
 #include "app/NumEdit.h"
 #include "app/WindowFrame.h"
+#include "calc/Obliczenia.h"
+#include "data/Convert.h"
 #include "data/Dane.h"
 
 #include <QCloseEvent>
@@ -37,12 +38,19 @@ void CalcWindow::TakeValue(const QString& text, double& target) {
     Dane::ValCode = Convert::Val(text, target);
 }
 
+void CalcWindow::EnsureBuilt() {
+    if (built_)
+        return;
+    built_ = true;
+    Build();
+}
+
 double CalcWindow::ScratchRelievingPressure(const QString& setPressureText,
                                             const QString& overpressureText) {
     Dane::ValCode = Convert::Val(setPressureText, Dane::ScratchSetPressure);
     Dane::ValCode = Convert::Val(overpressureText, Dane::ScratchOverpressure);
     Dane::ScratchRelievingPressure =
-        (Dane::ScratchOverpressure / 100 + 1) * Dane::ScratchSetPressure;
+        Obliczenia::RelievingPressure(Dane::ScratchSetPressure, Dane::ScratchOverpressure);
     return Dane::ScratchRelievingPressure;
 }
 
@@ -152,6 +160,13 @@ void CalcWindow::showEvent(QShowEvent* event) {
         FormShow();
     }
     QWidget::showEvent(event);
+}
+
+void CalcWindow::setVisible(bool visible) {
+    // Built before the first showing, so that the controls are shown with it.
+    if (visible)
+        EnsureBuilt();
+    QWidget::setVisible(visible);
 }
 
 void CalcWindow::closeEvent(QCloseEvent* event) {

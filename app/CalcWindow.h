@@ -3,6 +3,8 @@
 // numeric fields with their exit checks, the results that a change clears, the
 // print-button caption and the scaling of report lengths.
 
+#include "data/FieldTable.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -31,11 +33,7 @@ public:
                bool* activeFlag);
 
     // An allowed range of a field, checked on exit after the number check.
-    struct Range {
-        double min;
-        double max;
-        QString message;
-    };
+    using Range = Fields::Range;
 
     // Converts `text` into `target` with the decimal conversion, recording the
     // result code in the shared ValCode (nothing tests it).
@@ -52,7 +50,15 @@ public:
     // "Utwórz PDF" in print mode 2, otherwise "Wydruk".
     static QString PrintCaption(int printMode);
 
+    // The window's controls are built when it is first shown or first filled by
+    // a choice dialog, not at start; this builds them now if they are not yet.
+    void EnsureBuilt();
+    bool IsBuilt() const { return built_; }
+    void setVisible(bool visible) override;
+
 protected:
+    // Builds the window's controls, once.
+    virtual void Build() {}
     // Fills the fields from the record: inputs first, results last.
     virtual void FormShow() {}
     // Runs after the activation steps common to all windows.
@@ -95,4 +101,5 @@ private:
     std::vector<QLineEdit*> results_;
     QPushButton* printButton_ = nullptr;
     bool checking_ = false;
+    bool built_ = false;
 };

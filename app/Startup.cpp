@@ -10,6 +10,7 @@
 #include "data/Dane.h"
 #include "selection/Dobor_steam.h"
 #include "selection/Dobor_water.h"
+#include "selection/PendingWindow.h"
 #include "valves/Dobor_zaworu.h"
 #include "valves/Wybor_zaworu.h"
 
@@ -24,9 +25,26 @@ KalmoWindows CreateWindows() {
     w.frmOprogramie = new TfrmOprogramie(w.frmKalmo3);
     w.frmDoborPara = new TfrmDoborPara(w.frmKalmo3);
     w.frmDobor = new TfrmDobor(w.frmKalmo3);
-    // TfrmMoc and TfrmDoborAir come here.
+    // The windows still to be built stand in their places: TfrmMoc, TfrmDoborAir.
+    new PendingWindow(w.frmKalmo3, QStringLiteral("frmMoc"),
+                      QStringLiteral("   Dobór zaworu - moc cieplna (para)"),
+                      &Dane::PowerSelectionActive);
+    new PendingWindow(w.frmKalmo3, QStringLiteral("frmDoborAir"),
+                      QStringLiteral("   Dobór zaworu - powietrze"), &Dane::AirSelectionActive);
     w.frmDoborWater = new TfrmDoborWater(w.frmKalmo3);
-    // TfrmDoborMix, TfrmWymiennik, TfrmPara_woda and TfrmEkspansja come here.
+    // TfrmDoborMix, TfrmWymiennik, TfrmPara_woda and TfrmEkspansja.
+    new PendingWindow(w.frmKalmo3, QStringLiteral("frmDoborMix"),
+                      QStringLiteral("   Dobór zaworu - moc cieplna (para + woda)"),
+                      &Dane::MixSelectionActive);
+    new PendingWindow(w.frmKalmo3, QStringLiteral("frmWymiennik"),
+                      QStringLiteral("   Dobór zaworu do wymiennika wg PN-B-02414:1999"),
+                      &Dane::ExchangerSelectionActive);
+    new PendingWindow(w.frmKalmo3, QStringLiteral("frmPara_woda"),
+                      QStringLiteral("   Dobór zaworu do wymiennika (para-woda)"),
+                      &Dane::SteamWaterSelectionActive);
+    new PendingWindow(w.frmKalmo3, QStringLiteral("frmEkspansja"),
+                      QStringLiteral("  Rozszerzalność cieplna wody"),
+                      &Dane::ExpansionSelectionActive);
     w.frmOpcje = new TfrmOpcje(w.frmKalmo3);
     w.frmKalmo3->SetDialogs(w.frmOpcje, w.frmKoniec, w.frmOprogramie);
 
@@ -35,9 +53,12 @@ KalmoWindows CreateWindows() {
     w.frmFlow_air->SetValveDialog(w.frmWybor_zaworu);
     w.frmFlow_water->SetValveDialog(w.frmWybor_zaworu);
     w.frmPara->SetValveDialog(w.frmWybor_zaworu);
-    w.frmWybor_zaworu->AddWindow(&Dane::AirCapacityActive, w.frmFlow_air->ValveFields());
-    w.frmWybor_zaworu->AddWindow(&Dane::WaterCapacityActive, w.frmFlow_water->ValveFields());
-    w.frmWybor_zaworu->AddWindow(&Dane::SteamCapacityActive, w.frmPara->ValveFields());
+    w.frmWybor_zaworu->AddLazyWindow(&Dane::AirCapacityActive,
+                                     [window = w.frmFlow_air] { return window->ValveFields(); });
+    w.frmWybor_zaworu->AddLazyWindow(&Dane::WaterCapacityActive,
+                                     [window = w.frmFlow_water] { return window->ValveFields(); });
+    w.frmWybor_zaworu->AddLazyWindow(&Dane::SteamCapacityActive,
+                                     [window = w.frmPara] { return window->ValveFields(); });
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::FlowAir, w.frmFlow_air);
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::FlowWater, w.frmFlow_water);
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::FlowSteam, w.frmPara);
@@ -46,8 +67,10 @@ KalmoWindows CreateWindows() {
     // fills the selection window activated last.
     w.frmDoborPara->SetValveTypeDialog(w.frmDobor);
     w.frmDoborWater->SetValveTypeDialog(w.frmDobor);
-    w.frmDobor->AddWindow(&Dane::SteamSelectionActive, w.frmDoborPara->ValveTypeFields());
-    w.frmDobor->AddWindow(&Dane::WaterSelectionActive, w.frmDoborWater->ValveTypeFields());
+    w.frmDobor->AddLazyWindow(&Dane::SteamSelectionActive,
+                              [window = w.frmDoborPara] { return window->ValveTypeFields(); });
+    w.frmDobor->AddLazyWindow(&Dane::WaterSelectionActive,
+                              [window = w.frmDoborWater] { return window->ValveTypeFields(); });
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborPara, w.frmDoborPara);
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborWater, w.frmDoborWater);
     return w;

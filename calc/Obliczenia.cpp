@@ -83,12 +83,12 @@ FlowFactors Factors(double p1, double p2, Real twoOverK, Real kPlusOneOverK, Rea
 
 FlowFactors AirFlowFactors(double p1, double p2) {
     // k = 1.4: 1.429 = 2/k, 1.714 = (k+1)/k, 3.5 = k/(k−1).
-    return Factors(p1, p2, 1.429L, 1.714L, 3.5L, 0.528, 0.484);
+    return Factors(p1, p2, 1.429L, 1.714L, 3.5L, AirCriticalRatio, 0.484);
 }
 
 FlowFactors SteamFlowFactors(double p1, double p2) {
     // k = 1.31 for saturated steam: 1.527 = 2/k, 1.763 = (k+1)/k, 4.226 = k/(k−1).
-    return Factors(p1, p2, 1.527L, 1.763L, 4.226L, 0.543, 0.471);
+    return Factors(p1, p2, 1.527L, 1.763L, 4.226L, SteamCriticalRatio, 0.471);
 }
 
 Result AirCapacity(double d, double p1, double p2, double t1, double alpha) {
@@ -285,6 +285,14 @@ Result AntifreezeWaterDensity(double t, int percent) {
     const Real rhoLo = AntifreezePolynomial(sLo, t);
     const Real rhoHi = AntifreezePolynomial(sHi, t);
     return double(rhoLo + (rhoHi - rhoLo) * (percent - sLo) / (sHi - sLo));
+}
+
+double FlowArea(double d) {
+    return d * d * M_PI / 4;
+}
+
+double RelievingPressure(double p, double b1) {
+    return (b1 / 100 + 1) * p;
 }
 
 } // namespace Obliczenia

@@ -55,6 +55,15 @@ private:
 // The warning-box text for a missing value (empty for NoValue::None).
 QString NoValueMessage(NoValue why);
 
+// --- Valve geometry and pressures ----------------------------------------------
+
+// A = π·d²/4: flow area [mm²] of a flow diameter d [mm].
+double FlowArea(double d);
+
+// p1 = p × (1 + b1/100): relieving pressure [bar gauge] of a set pressure p
+// [bar gauge] and an overpressure b1 [%].
+double RelievingPressure(double p, double b1);
+
 // --- Capacity formulas --------------------------------------------------------
 
 // Air: d [mm], p1 and p2 [bar gauge], t1 [°C], alpha [–] → kg/h.
@@ -87,6 +96,11 @@ struct FlowFactors {
     double K2;     // K2 [–], 0 < K2 ≤ 1
     bool critical; // β at or below the critical pressure ratio
 };
+// The critical pressure ratios β crit of air (k = 1.4) and of saturated steam
+// (k = 1.31): below them the flow is critical.
+constexpr double AirCriticalRatio = 0.528;
+constexpr double SteamCriticalRatio = 0.543;
+
 FlowFactors AirFlowFactors(double p1, double p2);   // k = 1.4: β crit 0.528, ψmax 0.484
 FlowFactors SteamFlowFactors(double p1, double p2); // k = 1.31: β crit 0.543, ψmax 0.471
 

@@ -4,7 +4,10 @@
 // every capacity report opens with. No widgets.
 
 #include "calc/Obliczenia.h"
+#include "calc/Outcome.h"
+#include "data/FieldTable.h"
 #include "report/Report.h"
+#include "report/ReportLines.h"
 
 #include <QString>
 
@@ -12,56 +15,16 @@
 
 namespace Capacity {
 
-// Why "Oblicz" stopped without a result.
-enum class Refusal {
-    None,                    // computed; the record holds the new results
-    OverpressureBelow10,     // b1 < 10 %
-    MissingData,             // a value the formula needs is 0
-    BackPressureNotBelowSet, // p2 ≥ p
-    NoValue,                 // the engineering has no value (see Outcome::noValue)
-};
-
-// The outcome of "Oblicz": computed, or the message its warning box shows.
-struct Outcome {
-    Refusal refusal = Refusal::None;
-    Obliczenia::NoValue noValue = Obliczenia::NoValue::None; // with Refusal::NoValue
-
-    static Outcome Computed() { return {}; }
-    static Outcome Refused(Refusal why) { return {why, Obliczenia::NoValue::None}; }
-    static Outcome Missing(Obliczenia::NoValue why) { return {Refusal::NoValue, why}; }
-
-    bool Succeeded() const { return refusal == Refusal::None; }
-    // The warning-box text; empty when computed.
-    QString Message() const;
-
-    bool operator==(const Outcome& o) const { return refusal == o.refusal && noValue == o.noValue; }
-};
-
-// The messages of the checks.
-QString OverpressureMessage(); // "Przyrost ciśnienia b1 musi być większy lub równy 10% !"
-QString MissingDataMessage();  // "Brak kompletu danych do wykonania obliczeń!"
-QString BackPressureMessage(); // "Ciśnienie odpływowe jest równe lub większe niż ..."
-
-// The invalid-value messages of the fields, shown when a field is left (or
-// "Oblicz" is pressed) with a text that is no number.
-QString InvalidOverpressureMessage(); // "Niepoprawna wartość przyrostu ciśnienia!"
-QString InvalidBackPressureMessage(); // "Niepoprawna wartość ciśnienia odpływowego!"
-QString InvalidTemperatureMessage();  // "Niepoprawna wartość temperatury zrzutowej!"
-// The allowed relieving temperatures of water, 0.1 … 149.9 °C, and their message.
-constexpr double WaterLowestTemperature = 0.1;
-constexpr double WaterHighestTemperature = 149.9;
-QString WaterTemperatureRangeMessage();
+using Calc::Refusal;
+// The outcome of "Oblicz": computed (the record holds the new results), or the
+// refusal whose message the warning box shows.
+using Outcome = Calc::Outcome<>;
+using Report::Number;
 
 // The checks of every capacity window, in their order: the overpressure b1 [%]
 // at least 10, none of the `needed` values 0, the back pressure p2 below the
 // set pressure p [bar gauge] (p, not p1: a p2 between p and p1 is refused too).
 Outcome CheckInputs(double b1, std::initializer_list<double> needed, double p2, double p);
-
-// Report numbers: the value rounded to `decimals` and padded to six characters.
-QString Number(double value, int decimals);
-
-// A = π·d²/4: flow area [mm²] of the flow diameter d [mm].
-double FlowArea(double d);
 
 // The valve and the pressures of the report's calculation.
 struct ValveLines {
@@ -80,5 +43,8 @@ struct ValveLines {
 // heading on printer line `printerLine` and PDF line 0, the type, d, A, α, p,
 // b1, p1 and p2 on the eight lines below it.
 void AddTitleAndValve(Report::Content& report, int printerLine, const ValveLines& valve);
+
+// The look of the capacity result field, "Przepustowość:" [kg/h].
+Fields::Look CapacityLook();
 
 } // namespace Capacity

@@ -1,9 +1,9 @@
 #include "capacity/CapacityWindow.h"
 
-#include "app/Convert.h"
 #include "app/HelpViewer.h"
 #include "app/Messages.h"
 #include "app/NumEdit.h"
+#include "data/Convert.h"
 #include "report/ReportOutput.h"
 
 #include <QDialog>
@@ -41,7 +41,9 @@ CapacityWindow::CapacityWindow(QWidget* mainWindow, const QString& name, const Q
                                bool* activeFlag, int helpContext)
     : CalcWindow(mainWindow, name, caption, Group::Capacity, activeFlag) {
     Help::SetHelpContext(this, helpContext);
+}
 
+void CapacityWindow::Build() {
     dane_ = new QGroupBox(QStringLiteral("Dane"), this);
     dane_->setObjectName(QStringLiteral("GroupBox1"));
     daneGrid_ = new QGridLayout(dane_);
@@ -67,6 +69,7 @@ CapacityWindow::CapacityWindow(QWidget* mainWindow, const QString& name, const Q
     layout->addWidget(dane_);
     layout->addWidget(results_);
     layout->addLayout(buttons);
+    Form();
 }
 
 QLabel* CapacityWindow::NewLabel(QWidget* parent, const QString& text) const {
@@ -177,7 +180,8 @@ void CapacityWindow::FinishForm(const std::vector<QWidget*>& fields) {
         setTabOrder(chain[i - 1], chain[i]);
 }
 
-CapacityValveFields CapacityWindow::ValveFields() const {
+CapacityValveFields CapacityWindow::ValveFields() {
+    EnsureBuilt();
     CapacityValveFields f;
     f.type = Edit11;
     f.size = Edit12;
@@ -196,10 +200,6 @@ CapacityValveFields CapacityWindow::ValveFields() const {
 
 void CapacityWindow::ShowRelievingPressure(double p1) {
     Edit4->setText(Convert::FixedText(p1, 2, 2));
-}
-
-QString CapacityWindow::Restored(double value, int decimals) {
-    return Convert::FixedText(value, 4, decimals);
 }
 
 void CapacityWindow::Button1Click() {
@@ -225,9 +225,10 @@ void CapacityWindow::Button3Click() {
 }
 
 void CapacityWindow::Button4Click() {
-    if (!HasReport()) {
-        Messages::Warning(this, Report::NoDataMessage());
+    const Calc::Outcome<Report::Content> report = LastReport();
+    if (!report) {
+        Messages::Warning(this, report.Message());
         return;
     }
-    Report::Output(this, LastReport());
+    Report::Output(this, *report);
 }

@@ -11,6 +11,7 @@
 //    or a record that later changes and refusals have written into.
 
 #include "app/CalcWindow.h"
+#include "app/FieldForm.h"
 #include "capacity/CapacityCalc.h"
 #include "capacity/FlowAirCalc.h"
 #include "capacity/FlowSteamCalc.h"
@@ -35,8 +36,9 @@ public:
     // The valve choice dialog that "Wybór zaworu" opens. It is created after
     // the air window, so every capacity window is given it after creation.
     void SetValveDialog(QDialog* dialog) { valveDialog_ = dialog; }
-    // The fields the valve choice dialog fills (TfrmWybor_zaworu::AddWindow).
-    CapacityValveFields ValveFields() const;
+    // The fields the valve choice dialog fills (TfrmWybor_zaworu::AddWindow),
+    // built if they are not yet.
+    CapacityValveFields ValveFields();
 
     void Button1Click(); // "Oblicz"
     void Button2Click(); // "Anuluj"
@@ -47,8 +49,21 @@ protected:
     CapacityWindow(QWidget* mainWindow, const QString& name, const QString& caption,
                    bool* activeFlag, int helpContext);
 
+    // The frame, the groups and the buttons, then the window's Form.
+    void Build() override;
     // --- the form, built row by row in the order the window shows it ---------
     // Labels and units may be rich text (α with its subscript, m³).
+    virtual void Form() = 0;
+
+    // The same with the look of its table row.
+    NumEdit* AddInput(const QString& name, const Fields::Look& look,
+                      const QString& toolTip = QString()) {
+        return AddInput(name, look.label, look.unit, look.invalid, look.help, toolTip, look.range);
+    }
+    QLineEdit* AddDerived(const QString& name, const Fields::Look& look,
+                          const QString& toolTip = QString()) {
+        return AddDerived(name, look.label, look.unit, look.help, toolTip);
+    }
 
     // An editable numeric field of "Dane".
     NumEdit* AddInput(const QString& name, const QString& label, const QString& unit,
@@ -79,14 +94,11 @@ protected:
     virtual Capacity::Outcome Calculate() = 0;
     // The new results in the result format.
     virtual void ShowResults() = 0;
-    // A successful calculation with a capacity to print, and its report.
-    virtual bool HasReport() const = 0;
-    virtual Report::Content LastReport() const = 0;
+    // The report of the last successful calculation, or why there is none.
+    virtual Calc::Outcome<Report::Content> LastReport() const = 0;
 
     // p1 = p × (1 + b1/100) from Edit1 and Edit3 as Edit4 shows it.
     void ShowRelievingPressure(double p1);
-    // Fixed-point text of a restored field: width 4 and `decimals` decimals.
-    static QString Restored(double value, int decimals);
 
     NumEdit* Edit3 = nullptr;            // b1 [%]
     QLineEdit* Edit4 = nullptr;          // p1 [bar gauge], derived
@@ -97,10 +109,10 @@ protected:
     QLineEdit* Edit6 = nullptr;          // α for gases and steam, or αc at 10 % for water
     QLineEdit* Edit2 = nullptr;          // m [kg/h]
     QLineEdit* Edit7 = nullptr;          // V [m³/h or Nm³/h]
-    QPushButton* Button1;                // "Oblicz"
-    QPushButton* Button2;                // "Anuluj"
+    QPushButton* Button1 = nullptr;      // "Oblicz"
+    QPushButton* Button2 = nullptr;      // "Anuluj"
     QPushButton* Button3 = nullptr;      // "Wybór zaworu"
-    QPushButton* Button4;                // "Wydruk" / "Utwórz PDF"
+    QPushButton* Button4 = nullptr;      // "Wydruk" / "Utwórz PDF"
     QLineEdit* alphaLiquid25_ = nullptr; // Edit8 of the water window
 
     // Widths of the valve texts: the longest type text, and a size with its inch sign.
@@ -130,18 +142,34 @@ public:
     const std::optional<Record>& LastCalculation() const { return last_; }
 
 protected:
-    CapacityWindowOn(QWidget* mainWindow, const QString& name, const QString& caption,
-                     bool* activeFlag, int helpContext, Record& record)
-        : CapacityWindow(mainWindow, name, caption, activeFlag, helpContext), record_(record) {}
+    CapacityWindowOn(QWidget* mainWindow, const QString& name, bool* activeFlag, int helpContext,
+                     Record& record)
+        : CapacityWindow(mainWindow, name, Calculation<Record>::Caption(), activeFlag, helpContext),
+          record_(record) {}
 
+    using Core = Calculation<Record>;
+
+    // A change handler may write the record while the fields are filled (the
+    // air window's overpressure takes the set pressure the field still shows):
+    // the fields come from the record as it was, and it stays so.
+    void FormShow() override {
+        const Record shown = record_;
+        FieldForm::Fill(this, Core::Fields(), shown);
+        record_ = shown;
+    }
+    void ReadFields() override { FieldForm::Read(this, Core::Fields(), record_); }
     Capacity::Outcome Calculate() override {
-        const Capacity::Outcome outcome = Capacity::Oblicz(record_);
+        const Capacity::Outcome outcome = Core::Oblicz(record_);
         if (outcome.Succeeded())
             last_ = record_;
         return outcome;
     }
-    bool HasReport() const override { return last_ && last_->Capacity > 0; }
-    Report::Content LastReport() const override { return Capacity::ReportContent(*last_); }
+    void ShowResults() override { FieldForm::ShowResults(this, Core::Fields(), record_); }
+    ::Calc::Outcome<Report::Content> LastReport() const override {
+        if (!last_)
+            return ::Calc::Refusal::Because(::Calc::Refusal::Kind::NothingToPrint);
+        return Core::Print(*last_);
+    }
 
     Record& record_;
 

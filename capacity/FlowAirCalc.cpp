@@ -199,3 +199,29 @@ Report::Content ReportContent(const TFlowAirData& data) {
 }
 
 } // namespace Capacity
+
+QString Calculation<TFlowAirData>::Caption() {
+    return QStringLiteral("   Przepustowość - powietrze ");
+}
+
+const Fields::Table<TFlowAirData>& Calculation<TFlowAirData>::Fields() {
+    using namespace Fields;
+    using R = TFlowAirData;
+    // No range on the temperature: "Oblicz" refuses one outside the air tables.
+    static const Table<R> table = {
+        Field<R>("Overpressure", &R::Overpressure).Input("Edit3", 1, Looks::Overpressure()),
+        Field<R>("RelievingTemp", &R::RelievingTemp).Input("Edit10", 2, Looks::GasTemperature()),
+        Field<R>("RelievingPressure", &R::RelievingPressure)
+            .Derived("Edit4", 3, Looks::RelievingPressure()),
+        Field<R>("BackPressure", &R::BackPressure).Input("Edit8", 4, Looks::BackPressure(), 2),
+        Field<R>("ValveType", &R::ValveType).Choice("Edit11", 5, 1, Looks::ValveType()),
+        Field<R>("ValveSize", &R::ValveSize).Choice("Edit12", 6, 1, Looks::ValveSize()),
+        Field<R>("FlowDiameter", &R::FlowDiameter).Choice("Edit5", 7, 2, Looks::Diameter()),
+        Field<R>("SetPressure", &R::SetPressure).Choice("Edit1", 8, 2, Looks::SetPressure()),
+        Field<R>("AlphaGas", &R::AlphaGas).Choice("Edit6", 9, 2),
+        Field<R>("Capacity", &R::Capacity).Result("Edit2", 10, Capacity::CapacityLook(), 2),
+        Field<R>("VolumeCapacity", &R::VolumeCapacity)
+            .Result("Edit7", 11, {QString(), QStringLiteral("[Nm³/h]")}, 2),
+    };
+    return table;
+}

@@ -19,10 +19,23 @@ constexpr double AirNormalVolume = 0.773;
 Outcome Oblicz(TFlowAirData& data);
 
 // The critical pressure ratio of air (k = 1.4) that chooses the report's variant.
-constexpr double AirCriticalRatio = 0.528;
+using Obliczenia::AirCriticalRatio;
 
 // The two-page report of a computed `data`, in its critical variant when
 // β = (p2 + 1)/(p1 + 1) < 0.528, otherwise in its subcritical variant.
 Report::Content ReportContent(const TFlowAirData& data);
 
 } // namespace Capacity
+
+// The window's field table, "Oblicz" and print on its record.
+template <> struct Calculation<TFlowAirData> {
+    static QString Caption();
+    static const Fields::Table<TFlowAirData>& Fields();
+    static Calc::Outcome<> Oblicz(TFlowAirData& record) { return Capacity::Oblicz(record); }
+    // The report of a calculation that gave a capacity.
+    static Calc::Outcome<Report::Content> Print(const TFlowAirData& last) {
+        if (!(last.Capacity > 0))
+            return Calc::Refusal::Because(Calc::Refusal::Kind::NothingToPrint);
+        return Capacity::ReportContent(last);
+    }
+};

@@ -21,10 +21,23 @@ Outcome Oblicz(TFlowSteamData& data);
 
 // The critical pressure ratio of the steam report; the report shows the
 // critical lines below it, the subcritical ones from it on.
-constexpr double SteamCriticalRatio = 0.543;
+using Obliczenia::SteamCriticalRatio;
 
 // The report of a computed `data`: one printed page, two PDF pages, with the
 // critical or the subcritical branch after β = (p2 + 1)/(p1 + 1).
 Report::Content ReportContent(const TFlowSteamData& data);
 
 } // namespace Capacity
+
+// The window's field table, "Oblicz" and print on its record.
+template <> struct Calculation<TFlowSteamData> {
+    static QString Caption();
+    static const Fields::Table<TFlowSteamData>& Fields();
+    static Calc::Outcome<> Oblicz(TFlowSteamData& record) { return Capacity::Oblicz(record); }
+    // The report of a calculation that gave a capacity.
+    static Calc::Outcome<Report::Content> Print(const TFlowSteamData& last) {
+        if (!(last.Capacity > 0))
+            return Calc::Refusal::Because(Calc::Refusal::Kind::NothingToPrint);
+        return Capacity::ReportContent(last);
+    }
+};

@@ -24,3 +24,16 @@ double WaterAlpha(const TFlowWaterData& data);
 Report::Content ReportContent(const TFlowWaterData& data);
 
 } // namespace Capacity
+
+// The window's field table, "Oblicz" and print on its record.
+template <> struct Calculation<TFlowWaterData> {
+    static QString Caption();
+    static const Fields::Table<TFlowWaterData>& Fields();
+    static Calc::Outcome<> Oblicz(TFlowWaterData& record) { return Capacity::Oblicz(record); }
+    // The report of a calculation that gave a capacity.
+    static Calc::Outcome<Report::Content> Print(const TFlowWaterData& last) {
+        if (!(last.Capacity > 0))
+            return Calc::Refusal::Because(Calc::Refusal::Kind::NothingToPrint);
+        return Capacity::ReportContent(last);
+    }
+};

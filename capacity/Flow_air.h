@@ -15,11 +15,9 @@ public:
     void Edit3Change();
 
 protected:
-    void FormShow() override;
-    void ReadFields() override;
-    void ShowResults() override;
+    void Form() override;
 
 private:
-    NumEdit* Edit8;  // p2 [bar gauge]
-    NumEdit* Edit10; // t1 [°C]
+    NumEdit* Edit8 = nullptr;  // p2 [bar gauge]
+    NumEdit* Edit10 = nullptr; // t1 [°C]
 };

@@ -1,7 +1,7 @@
 #include "capacity/Flow_steam.h"
 
-#include "app/Convert.h"
 #include "app/NumEdit.h"
+#include "data/Convert.h"
 #include "data/Dane.h"
 
 #include <QLineEdit>
@@ -13,16 +13,14 @@ constexpr int kHelpWindow = 2;
 } // namespace
 
 TfrmPara::TfrmPara(QWidget* mainWindow)
-    : CapacityWindowOn(mainWindow, QStringLiteral("frmPara"),
-                       QStringLiteral("   Przepustowość - para wodna nasycona"),
-                       &Dane::SteamCapacityActive, kHelpWindow, Dane::FlowSteamData) {
-    using namespace Capacity;
-    Edit3 = AddInput(QStringLiteral("Edit3"), QStringLiteral("Przyrost ciśnienia :"),
-                     QStringLiteral("[%]"), InvalidOverpressureMessage(), 14);
-    Edit4 = AddDerived(QStringLiteral("Edit4"), QStringLiteral("Ciśnienie zrzutowe :"),
-                       QStringLiteral("[bar]"), 4);
-    Edit8 = AddInput(QStringLiteral("Edit8"), QStringLiteral("Ciśnienie odpływowe :"),
-                     QStringLiteral("[bar]"), InvalidBackPressureMessage(), 5);
+    : CapacityWindowOn(mainWindow, QStringLiteral("frmPara"), &Dane::SteamCapacityActive,
+                       kHelpWindow, Dane::FlowSteamData) {}
+
+void TfrmPara::Form() {
+    using namespace Fields;
+    Edit3 = AddInput(QStringLiteral("Edit3"), Looks::Overpressure());
+    Edit4 = AddDerived(QStringLiteral("Edit4"), Looks::RelievingPressure());
+    Edit8 = AddInput(QStringLiteral("Edit8"), Looks::BackPressure());
     AddValveGroup();
     Edit11 = AddValveText(QStringLiteral("Edit11"), QStringLiteral("Typ:"), TypeWidth);
     Edit12 = AddValveText(QStringLiteral("Edit12"), QStringLiteral("Wielkość:"), SizeWidth);
@@ -50,38 +48,4 @@ TfrmPara::TfrmPara(QWidget* mainWindow)
 void TfrmPara::Edit3Change() {
     ShowRelievingPressure(ScratchRelievingPressure(Edit1->text(), Edit3->text()));
     ClearResults();
-}
-
-void TfrmPara::FormShow() {
-    const TFlowSteamData& d = record_;
-    // Inputs first: each change empties the results, which come last.
-    Edit3->setText(Restored(d.Overpressure, 1));
-    Edit4->setText(Restored(d.RelievingPressure, 2));
-    Edit8->setText(Restored(d.BackPressure, 2));
-    Edit5->setText(Restored(d.FlowDiameter, 2));
-    Edit1->setText(Restored(d.SetPressure, 2));
-    Edit6->setText(Restored(d.AlphaGas, 2));
-    Edit11->setText(d.ValveType);
-    Edit12->setText(d.ValveSize);
-    Edit2->setText(Restored(d.Capacity, 1));
-    Edit7->setText(Restored(d.VolumeCapacity, 2));
-    Edit10->setText(Restored(d.HeatPower, 1));
-}
-
-void TfrmPara::ReadFields() {
-    TFlowSteamData& d = record_;
-    TakeValue(Edit4->text(), d.RelievingPressure);
-    TakeValue(Edit5->text(), d.FlowDiameter);
-    TakeValue(Edit6->text(), d.AlphaGas);
-    TakeValue(Edit3->text(), d.Overpressure);
-    TakeValue(Edit8->text(), d.BackPressure);
-    TakeValue(Edit1->text(), d.SetPressure);
-    d.ValveType = Edit11->text();
-    d.ValveSize = Edit12->text();
-}
-
-void TfrmPara::ShowResults() {
-    Edit2->setText(Convert::ResultText(record_.Capacity));
-    Edit10->setText(Convert::ResultText(record_.HeatPower));
-    Edit7->setText(Convert::ResultText(record_.VolumeCapacity));
 }

@@ -15,11 +15,9 @@ public:
     void Edit3Change();
 
 protected:
-    void FormShow() override;
-    void ReadFields() override;
-    void ShowResults() override;
+    void Form() override;
 
 private:
-    NumEdit* Edit8;    // p2 [bar gauge]
-    QLineEdit* Edit10; // N [kW]; keeps its value until the next "Oblicz"
+    NumEdit* Edit8 = nullptr;    // p2 [bar gauge]
+    QLineEdit* Edit10 = nullptr; // N [kW]; keeps its value until the next "Oblicz"
 };

@@ -15,12 +15,10 @@ public:
     void Edit3Change();
 
 protected:
-    void FormShow() override;
-    void ReadFields() override;
-    void ShowResults() override;
+    void Form() override;
 
 private:
-    QLineEdit* Edit8; // αc certified at 25 % overpressure
-    NumEdit* Edit9;   // p2 [bar gauge]
-    NumEdit* Edit10;  // t1 [°C]
+    QLineEdit* Edit8 = nullptr; // αc certified at 25 % overpressure
+    NumEdit* Edit9 = nullptr;   // p2 [bar gauge]
+    NumEdit* Edit10 = nullptr;  // t1 [°C]
 };

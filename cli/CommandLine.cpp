@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <QCommandLineParser>
 #include <QIODevice>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,6 +22,36 @@ bool IsHelp(const QString& argument) {
     return argument == QLatin1String("--help") || argument == QLatin1String("-h");
 }
 
+// Why QCommandLineParser refused the arguments after the subcommand, in Polish:
+// an unknown option (or a word after a single dash), a value option as the last
+// argument, or a value given to a switch.
+QString ParseError(const QCommandLineParser& parser, const QStringList& arguments,
+                   const Command& command) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().front();
+        const QString option = QStringLiteral("--") + name;
+        for (const QString& a : arguments)
+            if (a == option || a.startsWith(option + QLatin1Char('=')))
+                return QStringLiteral("Nieznana opcja %1 podkomendy %2. ")
+                    .arg(option, command.name);
+        for (const QString& a : arguments)
+            if (a.startsWith(QLatin1Char('-')) && !a.startsWith(QLatin1String("--")) &&
+                a.contains(name))
+                return QStringLiteral("Nieoczekiwany argument \"%1\". ").arg(a);
+    }
+    const QString last = arguments.back().mid(2);
+    if (arguments.back().startsWith(QLatin1String("--")) &&
+        (command.FindOption(last) || last == QLatin1String("pdf") ||
+         last == QLatin1String("batch")))
+        return QStringLiteral("Opcja --%1 wymaga wartości. ").arg(last);
+    for (const QString& a : arguments)
+        for (const char* flag : {"--json=", "--help="})
+            if (a.startsWith(QLatin1String(flag)))
+                return QStringLiteral("Opcja %1 nie ma wartości. ")
+                    .arg(a.section(QLatin1Char('='), 0, 0));
+    return parser.errorText() + QLatin1Char(' ');
+}
+
 } // namespace
 
 Parsed Parse(const QStringList& arguments) {
@@ -37,49 +68,35 @@ Parsed Parse(const QStringList& arguments) {
         return Error(QStringLiteral("Nieznana podkomenda \"%1\". ").arg(arguments.front()) +
                      kHelpHint);
     const QString commandHint = QStringLiteral("Opis: kalmo-cli %1 --help").arg(inv.command->name);
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (IsHelp(arg)) {
-            inv.help = true;
-            continue;
-        }
-        if (!arg.startsWith(QLatin1String("--")) || arg.size() == 2)
-            return Error(QStringLiteral("Nieoczekiwany argument \"%1\". ").arg(arg) + commandHint);
-        QString name = arg.mid(2);
-        QString value;
-        bool hasValue = false;
-        if (const qsizetype eq = name.indexOf(QLatin1Char('=')); eq >= 0) {
-            value = name.mid(eq + 1);
-            name.truncate(eq);
-            hasValue = true;
-        }
-        if (name == QLatin1String("json")) {
-            if (hasValue)
-                return Error(QStringLiteral("Opcja --json nie ma wartości. ") + commandHint);
-            inv.json = true;
-            continue;
-        }
-        const bool known = name == QLatin1String("pdf") || name == QLatin1String("batch") ||
-                           inv.command->FindOption(name);
-        if (!known)
+
+    // The subcommand's options from its table, and those of every subcommand.
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("PLIK"));
+    const QCommandLineOption batch(QStringLiteral("batch"), QString(), QStringLiteral("PLIK"));
+    parser.addOptions({help, json, pdf, batch});
+    for (const Option& o : inv.command->options)
+        parser.addOption(QCommandLineOption(o.name, o.description, QStringLiteral("WARTOŚĆ")));
+    const QStringList rest = arguments.mid(1);
+    if (!parser.parse(QStringList{QStringLiteral("kalmo-cli")} + rest))
+        return Error(ParseError(parser, rest, *inv.command) + commandHint);
+    if (!parser.positionalArguments().isEmpty())
+        return Error(QStringLiteral("Nieoczekiwany argument \"%1\". ")
+                         .arg(parser.positionalArguments().front()) +
+                     commandHint);
+    for (const QCommandLineOption* file : {&pdf, &batch})
+        if (parser.isSet(*file) && parser.value(*file).isEmpty())
             return Error(
-                QStringLiteral("Nieznana opcja --%1 podkomendy %2. ").arg(name, inv.command->name) +
+                QStringLiteral("Opcja --%1 wymaga nazwy pliku. ").arg(file->names().front()) +
                 commandHint);
-        if (!hasValue) {
-            if (i + 1 >= arguments.size())
-                return Error(QStringLiteral("Opcja --%1 wymaga wartości. ").arg(name) +
-                             commandHint);
-            value = arguments[++i];
-        }
-        if (value.isEmpty() && (name == QLatin1String("pdf") || name == QLatin1String("batch")))
-            return Error(QStringLiteral("Opcja --%1 wymaga nazwy pliku. ").arg(name) + commandHint);
-        if (name == QLatin1String("pdf"))
-            inv.pdf = value;
-        else if (name == QLatin1String("batch"))
-            inv.batch = value;
-        else
-            inv.inputs[name] = value;
-    }
+    inv.help = parser.isSet(help);
+    inv.json = parser.isSet(json);
+    inv.pdf = parser.value(pdf);
+    inv.batch = parser.value(batch);
+    for (const Option& o : inv.command->options)
+        if (parser.isSet(o.name))
+            inv.inputs[o.name] = parser.value(o.name);
     if (inv.help)
         return parsed;
     if (!inv.batch.isEmpty() && !inv.pdf.isEmpty())
@@ -186,7 +203,8 @@ QString LineMessage(long line, const QString& message) {
     return QStringLiteral("Wiersz %1: %2").arg(line).arg(message);
 }
 
-// The inputs of one JSON line; an empty text when they can be read, else why not.
+} // namespace
+
 QString JsonCase(const Command& command, const QByteArray& line, Case& inputs) {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(line, &error);
@@ -196,7 +214,7 @@ QString JsonCase(const Command& command, const QByteArray& line, Case& inputs) {
     for (auto it = object.begin(); it != object.end(); ++it) {
         const Option* option = command.FindKey(it.key());
         if (!option) {
-            if (command.recordFields.contains(it.key()))
+            if (command.hasField(it.key()))
                 continue; // a result of an earlier run
             return QStringLiteral("nieznane pole \"%1\"").arg(it.key());
         }
@@ -210,8 +228,6 @@ QString JsonCase(const Command& command, const QByteArray& line, Case& inputs) {
     }
     return {};
 }
-
-} // namespace
 
 BatchSummary RunBatch(const Command& command, const Case& defaults, QIODevice& in,
                       BatchFormat format, const std::function<void(const QByteArray&)>& write) {
@@ -238,7 +254,7 @@ BatchSummary RunBatch(const Command& command, const Case& defaults, QIODevice& i
             SplitCsv(line, separator, cells);
             for (const QString& name : cells) {
                 const Option* option = command.FindKey(name.trimmed());
-                if (!option && !command.recordFields.contains(name.trimmed())) {
+                if (!option && !command.hasField(name.trimmed())) {
                     summary.error = QStringLiteral("Nieznana kolumna \"%1\" w nagłówku pliku; "
                                                    "kolumny to opcje podkomendy %2.")
                                         .arg(name.trimmed(), command.name);

@@ -57,6 +57,11 @@ struct BatchSummary {
 BatchSummary RunBatch(const Command& command, const Case& defaults, QIODevice& in,
                       BatchFormat format, const std::function<void(const QByteArray&)>& write);
 
+// The inputs of one JSON line of a batch, keyed by option or record field names,
+// over `inputs`; the record's other fields (results of an earlier run) are
+// ignored. An empty text when the line can be read, else why not.
+QString JsonCase(const Command& command, const QByteArray& line, Case& inputs);
+
 // The number text of a JSON number: the shortest that reads back the same.
 QString NumberInput(double value);
 

@@ -1,5 +1,12 @@
 #include "cli/Commands.h"
 
+#include "capacity/FlowAirCalc.h"
+#include "capacity/FlowSteamCalc.h"
+#include "capacity/FlowWaterCalc.h"
+#include "cli/WindowCommand.h"
+#include "selection/SteamSelection.h"
+#include "selection/WaterSelection.h"
+
 namespace Cli {
 
 JsonObject Result::Json() const {
@@ -25,12 +32,14 @@ const Option* Command::FindKey(const QString& key) const {
 }
 
 const std::vector<Command>& Commands() {
-    static const std::vector<Command> commands = [] {
-        std::vector<Command> all = CapacityCommands();
-        for (Command& c : SelectionCommands())
-            all.push_back(std::move(c));
-        return all;
-    }();
+    // One line per window: its subcommand, its record and how its valve is chosen.
+    static const std::vector<Command> commands = {
+        WindowCommand<TFlowAirData>("flow-air", ValveDialog::Valve),
+        WindowCommand<TFlowSteamData>("flow-steam", ValveDialog::Valve),
+        WindowCommand<TFlowWaterData>("flow-water", ValveDialog::Valve),
+        WindowCommand<TDoborWaterData>("dobor-water", ValveDialog::Type),
+        WindowCommand<TDoborSteamData>("dobor-steam", ValveDialog::TypeOrTyped),
+    };
     return commands;
 }
 
@@ -45,13 +54,6 @@ QString FieldText(const QString& given) {
     QString text = given;
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     return text;
-}
-
-QStringList Fields(std::initializer_list<const char*> names) {
-    QStringList list;
-    for (const char* n : names)
-        list << QString::fromLatin1(n);
-    return list;
 }
 
 } // namespace Cli

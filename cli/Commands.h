@@ -2,16 +2,15 @@
 // The subcommands of kalmo-cli, one per calculation window, and what they share:
 // a case is the texts of the window's fields as a user would leave them, run
 // through the window's own checks and its "Oblicz", and answered with the
-// record as "Oblicz" left it or with the window's message.
+// record as "Oblicz" left it or with the window's message. Each subcommand is
+// made from its record's field table (cli/WindowCommand.h).
 
 #include "cli/Json.h"
 #include "report/Report.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <optional>
 #include <vector>
@@ -46,13 +45,22 @@ struct Result {
     QString reportRefusal;                 // why the window's print button would print nothing
 
     JsonObject Json() const; // the record, or {"message": …}
+    // A case that ends with a message (Refused or Usage).
+    static Result Stopped(int status, const QString& message) {
+        Result r;
+        r.status = status;
+        r.message = message;
+        return r;
+    }
 };
 
 struct Command {
     QString name;    // "flow-water"
     QString caption; // the window's caption
     std::vector<Option> options;
-    QStringList recordFields; // every field of the record, in its order
+    // Whether the record has a member of this name (a batch column or JSON key
+    // that is no option: a result of an earlier run).
+    bool (*hasField)(const QString& key) = nullptr;
     // One case; `withReport` also builds the report the print button would print.
     std::function<Result(const Case& inputs, bool withReport)> run;
 
@@ -68,12 +76,5 @@ const Command* FindCommand(const QString& name);
 // The number text of a field as a user leaves it: a comma becomes a point, as
 // the numeric fields turn it.
 QString FieldText(const QString& given);
-
-// The record field names a subcommand writes, in record order.
-QStringList Fields(std::initializer_list<const char*> names);
-
-// The subcommands of the capacity windows and of the selection windows.
-std::vector<Command> CapacityCommands();
-std::vector<Command> SelectionCommands();
 
 } // namespace Cli

@@ -1,6 +1,7 @@
 #include "cli/ValveChoice.h"
 
-#include "app/Convert.h"
+#include "calc/Obliczenia.h"
+#include "data/Convert.h"
 
 #include <QStringList>
 
@@ -8,9 +9,30 @@ namespace Cli {
 
 namespace {
 
+const QString kType = QStringLiteral("valve-type");
+const QString kSize = QStringLiteral("valve-size");
+const QString kSetPressure = QStringLiteral("set-pressure");
+
+// A field of the window written by the dialog; one the window lacks is skipped.
+void Set(Texts& fields, const char* key, const QString& text) {
+    const auto it = fields.find(QString::fromLatin1(key));
+    if (it != fields.end())
+        it->second = text;
+}
+
 // The coefficient fields of the dialog and of the windows: width 4, two decimals.
 QString Coefficient(double alpha) {
     return Convert::FixedText(alpha, 4, 2);
+}
+
+QString Given(const Case& inputs, const QString& option) {
+    const auto it = inputs.find(option);
+    return it == inputs.end() ? QString() : it->second;
+}
+
+QString Text(const Texts& fields, const char* key) {
+    const auto it = fields.find(QString::fromLatin1(key));
+    return it == fields.end() ? QString() : it->second;
 }
 
 } // namespace
@@ -68,45 +90,83 @@ std::optional<ValveChoice> FindValve(const QString& type, const QString& size,
     return choice;
 }
 
-QString RelievingPressureText(const QString& setPressure, const QString& overpressure) {
-    // The window's p1 display: both texts converted, codes not looked at.
-    const double p = Convert::ToDouble(setPressure);
-    const double b1 = Convert::ToDouble(overpressure);
-    return Convert::FixedText((b1 / 100 + 1) * p, 2, 2);
+const std::vector<Option>& ValveOptions(ValveDialog dialog) {
+    const Option type{kType, QStringLiteral("ValveType"),
+                      QStringLiteral("typ zaworu z katalogu (SV10, SV20, SV30, SV20.N, …)"),
+                      QString(), QString()};
+    const Option size{kSize, QStringLiteral("ValveSize"),
+                      QStringLiteral("wielkość zaworu (1/2\", 3/4\", 1\", …; znak cala można "
+                                     "pominąć)"),
+                      QString(), QString()};
+    auto pressure = [](const char* description) {
+        return Option{kSetPressure, QStringLiteral("SetPressure"), QString::fromUtf8(description),
+                      QStringLiteral("[bar]"), QString()};
+    };
+    static const std::vector<Option> valve = {type, size,
+                                              pressure("ciśnienie nastawy p z listy typu zaworu")};
+    static const std::vector<Option> listed = {type, valve.back()};
+    static const std::vector<Option> typed = {
+        type, pressure("ciśnienie nastawy p (z listy typu lub wpisane)")};
+    return dialog == ValveDialog::Valve ? valve : dialog == ValveDialog::Type ? listed : typed;
 }
 
-void FillValve(CapacityTexts& fields, const ValveChoice& choice, bool liquid) {
+QString ChooseValve(ValveDialog dialog, const Case& inputs, Texts& fields) {
+    const QString type = Given(inputs, kType);
+    const QString size = dialog == ValveDialog::Valve ? Given(inputs, kSize) : QString();
+    const QString p = FieldText(Given(inputs, kSetPressure));
+    if (type.isEmpty() && size.isEmpty() && p.isEmpty())
+        return {};
+    QString error;
+    // A set pressure the list does not hold stays as typed where the window takes it.
+    const bool typed =
+        dialog == ValveDialog::TypeOrTyped && !FindValve(type, size, p, &error).has_value();
+    const std::optional<ValveChoice> choice = FindValve(type, size, typed ? QString() : p, &error);
+    if (!choice)
+        return error;
+    if (dialog == ValveDialog::Valve) {
+        FillValve(fields, *choice);
+    } else {
+        Set(fields, "ValveType", choice->type ? choice->type->text : QString());
+        Set(fields, "SetPressure",
+            choice->setPressure >= 0
+                ? choice->type->setPressureTexts[static_cast<size_t>(choice->setPressure)]
+                : p);
+    }
+    FollowRelievingPressure(fields);
+    return {};
+}
+
+void FillValve(Texts& fields, const ValveChoice& choice) {
     // The dialog's lists: a size refills the set pressures and the d field, a
     // set pressure sets the coefficients; what is not selected leaves them empty or 0.
-    QString d;
-    Catalogue::Alphas alphas{0, 0, 0};
-    QString setPressure;
-    if (choice.type && choice.size >= 0) {
-        const Catalogue::Size& size = choice.type->sizes[static_cast<size_t>(choice.size)];
-        d = size.flowDiameterText;
-        if (choice.setPressure >= 0) {
-            alphas = size.alphas[static_cast<size_t>(choice.setPressure)];
-            setPressure = choice.type->setPressureTexts[static_cast<size_t>(choice.setPressure)];
-        }
-    }
-    fields.valveType = choice.type ? choice.type->text : QString();
-    fields.valveSize = choice.type && choice.size >= 0
-                           ? choice.type->sizes[static_cast<size_t>(choice.size)].text
-                           : QString();
-    fields.flowDiameter = d;
-    fields.setPressure = setPressure;
-    if (liquid) {
-        fields.alphaLiquid10 = Coefficient(alphas.liquid10);
-        fields.alphaLiquid25 = Coefficient(alphas.liquid25);
-    } else {
-        fields.alphaGas = Coefficient(alphas.gas);
-    }
-    fields.relievingPressure = RelievingPressureText(fields.setPressure, fields.overpressure);
+    const Catalogue::Size* size = choice.type && choice.size >= 0
+                                      ? &choice.type->sizes[static_cast<size_t>(choice.size)]
+                                      : nullptr;
+    const bool pressure = size && choice.setPressure >= 0;
+    const Catalogue::Alphas alphas = pressure
+                                         ? size->alphas[static_cast<size_t>(choice.setPressure)]
+                                         : Catalogue::Alphas{0, 0, 0};
+    Set(fields, "ValveType", choice.type ? choice.type->text : QString());
+    Set(fields, "ValveSize", size ? size->text : QString());
+    Set(fields, "FlowDiameter", size ? size->flowDiameterText : QString());
+    Set(fields, "SetPressure",
+        pressure ? choice.type->setPressureTexts[static_cast<size_t>(choice.setPressure)]
+                 : QString());
+    Set(fields, "AlphaGas", Coefficient(alphas.gas));
+    Set(fields, "AlphaLiquid10", Coefficient(alphas.liquid10));
+    Set(fields, "AlphaLiquid25", Coefficient(alphas.liquid25));
 }
 
-void TypeOverpressure(CapacityTexts& fields, const QString& text) {
-    fields.overpressure = text;
-    fields.relievingPressure = RelievingPressureText(fields.setPressure, fields.overpressure);
+QString RelievingPressureText(const QString& setPressure, const QString& overpressure) {
+    // The window's p1 display: both texts converted, codes not looked at.
+    return Convert::FixedText(Obliczenia::RelievingPressure(Convert::ToDouble(setPressure),
+                                                            Convert::ToDouble(overpressure)),
+                              2, 2);
+}
+
+void FollowRelievingPressure(Texts& fields) {
+    Set(fields, "RelievingPressure",
+        RelievingPressureText(Text(fields, "SetPressure"), Text(fields, "Overpressure")));
 }
 
 } // namespace Cli

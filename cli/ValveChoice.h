@@ -1,17 +1,33 @@
 #pragma once
-// A catalogue valve named on the command line, and the valve choice dialog's
-// "OK" on the texts of a capacity window: the window reads its valve back from
-// those texts, so a calculation from the command line goes through the same
-// texts (the flow diameter as the dialog shows it, the coefficients and p1 as
-// fixed-point texts with two decimals) to give the window's numbers.
+// The valve dialogs on the command line. A capacity window's valve choice
+// dialog takes a type, a size and a set pressure from the catalogue's lists, a
+// selection window's valve type dialog a type and a set pressure. Their "OK"
+// writes the window's field texts, which "Oblicz" reads as any other field, so
+// a calculation from the command line goes through the same texts (the flow
+// diameter as the dialog shows it, the coefficients and p1 as fixed-point texts
+// with two decimals) to give the window's numbers.
 
+#include "cli/Commands.h"
 #include "valves/Catalogue.h"
 
 #include <QString>
 
+#include <map>
 #include <optional>
+#include <vector>
 
 namespace Cli {
+
+// How a window's valve is chosen.
+enum class ValveDialog {
+    Valve,       // the valve choice dialog: type, size and set pressure from its lists
+    Type,        // the valve type dialog: type and set pressure from its lists
+    TypeOrTyped, // the same, and the window takes a set pressure typed into its field
+};
+
+// The texts of a window's fields by the record member they fill
+// ("Overpressure" → "10.0").
+using Texts = std::map<QString, QString>;
 
 // The choice in the dialog's three lists; -1 where nothing is selected.
 struct ValveChoice {
@@ -28,31 +44,25 @@ struct ValveChoice {
 std::optional<ValveChoice> FindValve(const QString& type, const QString& size,
                                      const QString& setPressure, QString* error);
 
-// The texts of a capacity window's fields (the water window's field names).
-struct CapacityTexts {
-    QString overpressure;      // Edit3: b1 [%]
-    QString relievingPressure; // Edit4: p1 [bar gauge], derived
-    QString relievingTemp;     // Edit10: t1 [°C] (water and air)
-    QString backPressure;      // Edit9 (Edit8 in steam and air): p2 [bar gauge]
-    QString valveType;         // Edit11
-    QString valveSize;         // Edit12
-    QString flowDiameter;      // Edit5: d [mm]
-    QString setPressure;       // Edit1: p [bar gauge]
-    QString alphaGas;          // Edit6 of steam and air
-    QString alphaLiquid10;     // Edit6 of water
-    QString alphaLiquid25;     // Edit8 of water
-};
+// The options of the dialog in its order: valve-type, valve-size (the valve
+// choice dialog only) and set-pressure.
+const std::vector<Option>& ValveOptions(ValveDialog dialog);
 
-// "OK" of the valve choice dialog after `choice` was clicked: type, size, d,
-// set pressure and the window's coefficient(s), then p1 from the window's set
-// pressure and overpressure texts.
-void FillValve(CapacityTexts& fields, const ValveChoice& choice, bool liquid);
+// "OK" of the dialog after the choice its options in `inputs` name, into those
+// of `fields` the window has, then p1; nothing when none of its options is
+// given. The message of a choice the lists do not hold, else an empty text.
+QString ChooseValve(ValveDialog dialog, const Case& inputs, Texts& fields);
 
-// The overpressure typed: the field takes the text and p1 follows it.
-void TypeOverpressure(CapacityTexts& fields, const QString& text);
+// "OK" of the valve choice dialog after `choice` was clicked: type, size, d, set
+// pressure and the coefficients (AlphaGas, AlphaLiquid10, AlphaLiquid25), each
+// into the window's field where it has one.
+void FillValve(Texts& fields, const ValveChoice& choice);
 
-// p1 as the window shows it: p × (1 + b1/100) from the two field texts, with
-// two decimals.
+// p1 = p × (1 + b1/100) from the set pressure's and the overpressure's texts,
+// as the window shows it: two decimals.
 QString RelievingPressureText(const QString& setPressure, const QString& overpressure);
+
+// p1 follows the set pressure and the overpressure, in a window with a p1 field.
+void FollowRelievingPressure(Texts& fields);
 
 } // namespace Cli

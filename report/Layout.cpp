@@ -1,6 +1,6 @@
 #include "report/Layout.h"
 
-#include "app/Convert.h"
+#include "data/Convert.h"
 
 namespace Report {
 

@@ -1,35 +1,6 @@
 #include "selection/Selection.h"
 
-#include "report/Report.h"
-
 namespace Selection {
-
-QString Refusal::Message() const {
-    switch (kind) {
-    case Kind::IncompleteData:
-        return IncompleteDataMessage();
-    case Kind::BackPressureNotBelowSet:
-        return BackPressureMessage();
-    case Kind::DataFileError:
-        return ValveData::FileErrorMessage();
-    case Kind::NotFound:
-        return ValveData::NotFoundMessage();
-    case Kind::NoValue:
-        return Obliczenia::NoValueMessage(noValue);
-    case Kind::NothingToPrint:
-        return Report::NoDataMessage();
-    }
-    return {};
-}
-
-QString IncompleteDataMessage() {
-    return QStringLiteral("Brak kompletu danych do wykonania obliczeń!");
-}
-
-QString BackPressureMessage() {
-    return QStringLiteral("Ciśnienie odpływowe jest równe lub większe niż ciśnienie nastawy "
-                          "wybranego zaworu bezpieczeństwa!");
-}
 
 std::optional<Refusal> CheckInputs(const Inputs& in) {
     if (in.requirement == 0 || in.relievingPressure == 0 || in.valveType.isEmpty() ||

@@ -12,64 +12,18 @@
 // results; its report starts with HasResultToPrint.
 
 #include "calc/Obliczenia.h"
+#include "calc/Outcome.h"
 #include "valves/ValveData.h"
 
 #include <QString>
 
 #include <functional>
 #include <optional>
-#include <utility>
-#include <variant>
 
 namespace Selection {
 
-// Why "Oblicz" or a report stopped without a result; the window keeps its state.
-struct Refusal {
-    enum class Kind {
-        IncompleteData,          // a needed value is 0, no valve type, or b1 < 10 %
-        BackPressureNotBelowSet, // p2 ≥ p
-        DataFileError,           // the valve data file is missing or unreadable
-        NotFound,                // no size at the set pressure covers the requirement
-        NoValue,                 // the engineering has no value (a steam property, K1, ρ)
-        NothingToPrint,          // a report without a result above the requirement
-    };
-    Kind kind = Kind::IncompleteData;
-    Obliczenia::NoValue noValue = Obliczenia::NoValue::None; // with Kind::NoValue
-
-    static Refusal Because(Kind why) { return {why, Obliczenia::NoValue::None}; }
-    static Refusal Missing(Obliczenia::NoValue why) { return {Kind::NoValue, why}; }
-
-    // The text of the warning box.
-    QString Message() const;
-
-    bool operator==(const Refusal& o) const { return kind == o.kind && noValue == o.noValue; }
-    bool operator!=(const Refusal& o) const { return !(*this == o); }
-};
-
-// A value, or the refusal that stands in its place.
-template <class T> class Outcome {
-public:
-    Outcome(T value) : v_(std::move(value)) {}
-    Outcome(Refusal why) : v_(why) {}
-
-    bool has_value() const { return v_.index() == 0; }
-    explicit operator bool() const { return has_value(); }
-    const T& value() const { return std::get<0>(v_); }
-    T& value() { return std::get<0>(v_); }
-    const T& operator*() const { return value(); }
-    const T* operator->() const { return &value(); }
-    // Meaningful only without a value.
-    Refusal refusal() const { return has_value() ? Refusal{} : std::get<1>(v_); }
-    // The warning-box text; empty with a value.
-    QString Message() const { return has_value() ? QString() : std::get<1>(v_).Message(); }
-
-private:
-    std::variant<T, Refusal> v_;
-};
-
-// The messages of "Oblicz" and of the report.
-QString IncompleteDataMessage(); // "Brak kompletu danych do wykonania obliczeń!"
-QString BackPressureMessage();   // "Ciśnienie odpływowe jest równe lub większe niż ..."
+using Calc::Outcome;
+using Calc::Refusal;
 
 // What "Oblicz" checks before the walk.
 struct Inputs {

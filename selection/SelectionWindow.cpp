@@ -1,8 +1,9 @@
 #include "selection/SelectionWindow.h"
 
-#include "app/Convert.h"
 #include "app/HelpViewer.h"
 #include "app/Messages.h"
+#include "app/NumEdit.h"
+#include "data/Convert.h"
 #include "report/ReportOutput.h"
 #include "valves/Catalogue.h"
 #include "valves/Dobor_zaworu.h"
@@ -36,9 +37,14 @@ int CharsWide(const QWidget* w, int chars) {
 } // namespace
 
 SelectionWindow::SelectionWindow(QWidget* mainWindow, const QString& name, const QString& caption,
-                                 bool* activeFlag, int helpContext)
-    : CalcWindow(mainWindow, name, caption, Group::Selection, activeFlag) {
+                                 bool* activeFlag, int helpContext, ButtonNames buttons)
+    : CalcWindow(mainWindow, name, caption, Group::Selection, activeFlag), names_(buttons) {
     Help::SetHelpContext(this, helpContext);
+}
+
+void SelectionWindow::EnsureFrame() {
+    if (layout_)
+        return;
     layout_ = new QVBoxLayout(this);
     dataGroup_ = new QGroupBox(QStringLiteral("Dane"), this);
     dataGroup_->setObjectName(QStringLiteral("GroupBox1"));
@@ -47,6 +53,11 @@ SelectionWindow::SelectionWindow(QWidget* mainWindow, const QString& name, const
     dataRows_->setColumnStretch(3, 1);
     dataLayout_->addLayout(dataRows_);
     layout_->addWidget(dataGroup_);
+}
+
+SelectionValveFields SelectionWindow::ValveTypeFields() {
+    EnsureBuilt();
+    return {typeField_, setPressureField_};
 }
 
 QLabel* SelectionWindow::Label(const QString& text, const QString& name, QWidget* parent) {
@@ -60,98 +71,104 @@ void SelectionWindow::MakeDisplayOnly(QLineEdit* field) {
     field->setFocusPolicy(Qt::ClickFocus);
 }
 
-SelectionWindow::RowLabels SelectionWindow::AddDataRow(const QString& label, QLineEdit* field,
-                                                       const QString& unit) {
+NumEdit* SelectionWindow::NewDerived(const QString& name) {
+    auto* edit = new NumEdit(name, this);
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QLineEdit* SelectionWindow::NewField(const QString& name) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    return field;
+}
+
+void SelectionWindow::AddDataRow(const Row& r, int helpContext) {
+    EnsureFrame();
     const int row = dataRows_->rowCount();
-    const QString name = field->objectName();
-    QLabel* caption = Label(label, QStringLiteral("Label") + name, dataGroup_);
-    caption->setBuddy(field);
-    field->setParent(dataGroup_);
-    field->setFixedWidth(CharsWide(field, kNumberChars));
-    field->setAlignment(Qt::AlignRight); // numbers line up as in the capacity windows
+    const QString name = r.field->objectName();
+    QLabel* caption = Label(r.label, QStringLiteral("Label") + name, dataGroup_);
+    caption->setBuddy(r.field);
+    r.field->setParent(dataGroup_);
+    r.field->setFixedWidth(CharsWide(r.field, kNumberChars));
+    r.field->setAlignment(Qt::AlignRight); // numbers line up as in the capacity windows
+    Help::SetHelpContext(r.field, helpContext);
     dataRows_->addWidget(caption, row, 0);
-    dataRows_->addWidget(field, row, 1);
-    QLabel* unitLabel = nullptr;
-    if (!unit.isEmpty()) {
-        unitLabel = Label(unit, QStringLiteral("Unit") + name, dataGroup_);
-        dataRows_->addWidget(unitLabel, row, 2);
-    }
-    return {caption, unitLabel};
+    dataRows_->addWidget(r.field, row, 1);
+    if (!r.unit.isEmpty())
+        dataRows_->addWidget(Label(r.unit, QStringLiteral("Unit") + name, dataGroup_), row, 2);
 }
 
 void SelectionWindow::AddDataWidget(QWidget* widget) {
+    EnsureFrame();
     widget->setParent(dataGroup_);
     dataRows_->addWidget(widget, dataRows_->rowCount(), 0, 1, 4);
 }
 
-void SelectionWindow::AddValveTypeGroup(bool setPressureEditable) {
+void SelectionWindow::AddValveTypeGroup(QLineEdit* type, QLineEdit* setPressure,
+                                        bool setPressureEditable) {
+    EnsureFrame();
     auto* group = new QGroupBox(QStringLiteral("Wybrany typ zaworu bezpieczeństwa"), dataGroup_);
     group->setObjectName(QStringLiteral("GroupBox2"));
     auto* grid = new QGridLayout(group);
     typeRows_ = grid;
 
-    Edit11 = new QLineEdit(group);
-    Edit11->setObjectName(QStringLiteral("Edit11"));
-    MakeDisplayOnly(Edit11);
+    typeField_ = type;
+    setPressureField_ = setPressure;
+    type->setParent(group);
+    MakeDisplayOnly(type);
     // Room for the longest type text.
-    Edit11->setMinimumWidth(
-        Edit11->fontMetrics().horizontalAdvance(Catalogue::Types().back().text) + 16);
-
-    Edit6 = new QLineEdit(group);
-    Edit6->setObjectName(QStringLiteral("Edit6"));
-    Edit6->setFixedWidth(CharsWide(Edit6, kNumberChars));
-    Edit6->setAlignment(Qt::AlignRight);
+    type->setMinimumWidth(type->fontMetrics().horizontalAdvance(Catalogue::Types().back().text) +
+                          16);
+    setPressure->setParent(group);
+    setPressure->setFixedWidth(CharsWide(setPressure, kNumberChars));
+    setPressure->setAlignment(Qt::AlignRight);
     if (!setPressureEditable)
-        MakeDisplayOnly(Edit6);
+        MakeDisplayOnly(setPressure);
 
     Button3 = new QPushButton(QStringLiteral("Wybór zaworu"), group);
-    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setObjectName(QString::fromLatin1(names_.choose));
     Help::SetHelpContext(Button3, kHelpValveType);
     connect(Button3, &QPushButton::clicked, this, &SelectionWindow::Button3Click);
 
-    grid->addWidget(Label(QStringLiteral("Typ:"), QStringLiteral("LabelEdit11"), group), 0, 0);
-    grid->addWidget(Edit11, 0, 1, 1, 3);
+    const QString typeName = type->objectName();
+    const QString pName = setPressure->objectName();
+    grid->addWidget(Label(QStringLiteral("Typ:"), QStringLiteral("Label") + typeName, group), 0, 0);
+    grid->addWidget(type, 0, 1, 1, 3);
     grid->addWidget(
-        Label(QStringLiteral("Ciśnienie nastawy :"), QStringLiteral("LabelEdit6"), group), 1, 0);
-    grid->addWidget(Edit6, 1, 1);
-    grid->addWidget(Label(QStringLiteral("[bar]"), QStringLiteral("UnitEdit6"), group), 1, 2);
+        Label(QStringLiteral("Ciśnienie nastawy :"), QStringLiteral("Label") + pName, group), 1, 0);
+    grid->addWidget(setPressure, 1, 1);
+    grid->addWidget(Label(QStringLiteral("[bar]"), QStringLiteral("Unit") + pName, group), 1, 2);
     grid->addWidget(Button3, 1, 3, Qt::AlignRight);
     grid->setColumnStretch(2, 1);
     dataLayout_->addWidget(group);
 }
 
-void SelectionWindow::AddResultsGroup(const QString& resultLabel, const QString& resultUnit) {
+void SelectionWindow::AddResultsGroup(const std::vector<Row>& rows) {
+    EnsureFrame();
     auto* group = new QGroupBox(QStringLiteral("Wyniki obliczeń"), this);
     group->setObjectName(QStringLiteral("GroupBox3"));
     auto* grid = new QGridLayout(group);
     resultRows_ = grid;
-    struct Row {
-        QLineEdit** field;
-        const char* name;
-        QString label;
-        QString unit;
-    };
-    const Row rows[] = {{&Edit2, "Edit2", QStringLiteral("Wielkość :"), QString()},
-                        {&Edit7, "Edit7", QStringLiteral("Średnica :"), QStringLiteral("[mm]")},
-                        {&Edit10, "Edit10", resultLabel, resultUnit}};
     int row = 0;
+    resultFields_.clear();
     for (const Row& r : rows) {
-        auto* field = new QLineEdit(group);
-        const QString name = QString::fromLatin1(r.name);
-        field->setObjectName(name);
-        MakeDisplayOnly(field);
-        field->setFixedWidth(CharsWide(field, kResultChars));
-        if (r.field != &Edit2) // the size is a text, the others numbers
-            field->setAlignment(Qt::AlignRight);
+        const QString name = r.field->objectName();
+        r.field->setParent(group);
+        MakeDisplayOnly(r.field);
+        r.field->setFixedWidth(CharsWide(r.field, kResultChars));
+        // Numbers line up at the right; the size is a text.
+        if (static_cast<size_t>(row) < numericResults_.size() && numericResults_[row])
+            r.field->setAlignment(Qt::AlignRight);
         grid->addWidget(Label(r.label, QStringLiteral("Label") + name, group), row, 0);
-        grid->addWidget(field, row, 1);
+        grid->addWidget(r.field, row, 1);
         if (!r.unit.isEmpty())
             grid->addWidget(Label(r.unit, QStringLiteral("Unit") + name, group), row, 2);
-        *r.field = field;
+        resultFields_.push_back(r.field);
         ++row;
     }
     grid->setColumnStretch(3, 1);
-    SetResultFields({Edit2, Edit7, Edit10});
+    SetResultFields(resultFields_);
     layout_->addWidget(group);
 }
 
@@ -163,9 +180,9 @@ void SelectionWindow::AddButtons() {
         const char* name;
         QString text;
         int help;
-    } buttons[] = {{&Button1, "Button1", QStringLiteral("Oblicz"), kHelpCompute},
-                   {&Button4, "Button4", PrintCaption(0), kHelpPrint},
-                   {&Button2, "Button2", QStringLiteral("Anuluj"), kHelpCancel}};
+    } buttons[] = {{&Button1, names_.compute, QStringLiteral("Oblicz"), kHelpCompute},
+                   {&Button4, names_.print, PrintCaption(0), kHelpPrint},
+                   {&Button2, names_.cancel, QStringLiteral("Anuluj"), kHelpCancel}};
     for (const auto& b : buttons) {
         auto* button = new QPushButton(b.text, this);
         button->setObjectName(QString::fromLatin1(b.name));
@@ -179,6 +196,14 @@ void SelectionWindow::AddButtons() {
     SetPrintButton(Button4);
     layout_->addLayout(row);
     AlignLabelColumns();
+}
+
+void SelectionWindow::ChainTabOrder(std::vector<QWidget*> chain) {
+    for (QWidget* b : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(Button1),
+                       static_cast<QWidget*>(Button4), static_cast<QWidget*>(Button2)})
+        chain.push_back(b);
+    for (size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void SelectionWindow::AlignLabelColumns() {
@@ -206,38 +231,16 @@ void SelectionWindow::Button3Click() {
         Messages::ExecModal(valveTypeDialog_);
 }
 
-void SelectionWindow::ShowFound(const QString& size, double flowDiameter, double result) {
-    Edit2->setText(size);
-    Edit7->setText(Convert::ResultText(flowDiameter));
-    Edit10->setText(Convert::ResultText(result));
-}
-
-void SelectionWindow::ShowRecordResults(const QString& size, double flowDiameter, double result) {
-    Edit2->setText(size);
-    Edit7->setText(Convert::FixedText(flowDiameter, 4, 1));
-    Edit10->setText(Convert::FixedText(result, 4, 1));
-}
-
 void SelectionWindow::ZeroResults() {
-    Edit2->clear();
-    Edit7->setText(QStringLiteral("0.0"));
-    Edit10->setText(QStringLiteral("0.0"));
+    for (size_t i = 0; i < resultFields_.size(); ++i)
+        resultFields_[i]->setText(numericResults_[i] ? QStringLiteral("0.0") : QString());
 }
 
-void SelectionWindow::RecomputeRelievingPressure(const QLineEdit* overpressureField,
-                                                 QLineEdit* relievingField, double& setPressure,
-                                                 double& overpressure, double& relievingPressure) {
-    TakeValue(Edit6->text(), setPressure);
-    TakeValue(overpressureField->text(), overpressure);
-    relievingPressure = setPressure * (overpressure / 100 + 1);
-    relievingField->setText(Convert::FixedText(relievingPressure, 2, 2));
-}
-
-void SelectionWindow::Warn(const Selection::Refusal& refusal) {
+void SelectionWindow::Warn(const Calc::Refusal& refusal) {
     Messages::Warning(this, refusal.Message());
 }
 
-void SelectionWindow::Print(const Selection::Outcome<Report::Content>& report) {
+void SelectionWindow::Print(const Calc::Outcome<Report::Content>& report) {
     if (!report) {
         Warn(report.refusal());
         return;

@@ -1,24 +1,31 @@
 #pragma once
-// The frame of the selection windows ("Dobór"): the group "Dane" with the
-// window's own input rows and, inside it, the group "Wybrany typ zaworu
-// bezpieczeństwa" with the valve type (Edit11), the set pressure (Edit6) and
-// "Wybór zaworu" (Button3), which runs the valve type dialog; the group
-// "Wyniki obliczeń" with the size (Edit2), the flow diameter (Edit7) and the
-// window's result (Edit10); and the buttons "Oblicz" (Button1), "Wydruk"
-// (Button4) and "Anuluj" (Button2).
+// What the selection windows ("Dobór") share on top of the calculation-window
+// conventions: the form, built from the record's field table when the window is
+// first needed, with the group "Dane" (the window's input rows and, inside it,
+// the group "Wybrany typ zaworu bezpieczeństwa" with the valve type, the set
+// pressure and "Wybór zaworu", which runs the valve type dialog), the group
+// "Wyniki obliczeń" with the result rows, and the buttons "Oblicz", "Wydruk"
+// and "Anuluj"; and the way "Oblicz" and the print button run:
+//  - "Oblicz" refuses a field that still holds a text that is no number, reads
+//    the fields into the window's record, calls the record's Oblicz and shows
+//    its results or its message;
+//  - the print button prints the last successful selection as a whole, never
+//    the fields or a record that later changes and refusals have written into.
 //
-// A window derived from it builds its form in this order: its input rows
-// (AddDataRow), AddValveTypeGroup, AddResultsGroup, AddButtons; then it sets
-// its tab order, help context numbers and change handlers. Its Button1Click
-// reads the fields into its record and calls the core's "Oblicz"; its
-// Button4Click builds the report of its last selection and calls Print.
+// A window on its record (SelectionWindowOn) is its constructor, its change
+// handlers and, where its form departs from the pattern (radio groups, spin
+// edits, other button names), its own Build and the hooks below.
 
 #include "app/CalcWindow.h"
+#include "app/FieldForm.h"
+#include "app/NumEdit.h"
+#include "calc/Outcome.h"
 #include "report/Report.h"
-#include "selection/Selection.h"
 #include "valves/Dobor_zaworu.h"
 
 #include <QPointer>
+
+#include <optional>
 
 class QGridLayout;
 class QGroupBox;
@@ -27,16 +34,25 @@ class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 
+// The form names of a selection window's buttons: "Oblicz", the print button,
+// "Anuluj" and "Wybór zaworu".
+struct ButtonNames {
+    const char* compute = "Button1";
+    const char* print = "Button4";
+    const char* cancel = "Button2";
+    const char* choose = "Button3";
+};
+
 class SelectionWindow : public CalcWindow {
     Q_OBJECT
 public:
     // The valve type dialog that "Wybór zaworu" runs.
     void SetValveTypeDialog(TfrmDobor* dialog) { valveTypeDialog_ = dialog; }
     TfrmDobor* ValveTypeDialog() const { return valveTypeDialog_; }
-    // The fields the dialog fills on "OK" (the type into Edit11, the set
-    // pressure into Edit6), to be registered with TfrmDobor::AddWindow under
-    // the window's selection flag.
-    SelectionValveFields ValveTypeFields() const { return {Edit11, Edit6}; }
+    // The fields the dialog fills on "OK" (the type, the set pressure), built if
+    // they are not yet; registered with TfrmDobor::AddWindow under the window's
+    // selection flag.
+    SelectionValveFields ValveTypeFields();
 
     virtual void Button1Click() = 0; // "Oblicz"
     virtual void Button4Click() = 0; // "Wydruk" / "Utwórz PDF"
@@ -47,54 +63,49 @@ protected:
     // `activeFlag` is the window's selection flag; `helpContext` the window's
     // help context number (0 = none).
     SelectionWindow(QWidget* mainWindow, const QString& name, const QString& caption,
-                    bool* activeFlag, int helpContext);
+                    bool* activeFlag, int helpContext, ButtonNames buttons = ButtonNames());
 
-    // A row of the group "Dane": label, field and unit ("[kg/h]", or none).
-    // The labels are named "Label" and "Unit" followed by the field's name.
-    struct RowLabels {
-        QLabel* label;
-        QLabel* unit; // nullptr without a unit
+    // One row of a group: label, field and unit ("[kg/h]", or none). The labels
+    // are named "Label" and "Unit" followed by the field's name.
+    struct Row {
+        QLineEdit* field;
+        QString label;
+        QString unit;
     };
-    RowLabels AddDataRow(const QString& label, QLineEdit* field, const QString& unit = {});
+    // A row of the group "Dane"; the field is given its help context number.
+    void AddDataRow(const Row& row, int helpContext);
     // A control across the whole width of "Dane" (a radio group, say).
     void AddDataWidget(QWidget* widget);
     // The group "Wybrany typ zaworu bezpieczeństwa" below the rows of "Dane".
     // The set pressure is either filled only by the dialog (read-only, no tab
     // stop) or may also be typed.
-    void AddValveTypeGroup(bool setPressureEditable);
-    // The group "Wyniki obliczeń": "Wielkość :", "Średnica :" [mm], and the
-    // window's result with its label and unit.
-    void AddResultsGroup(const QString& resultLabel, const QString& resultUnit);
-    // "Oblicz", "Wydruk" and "Anuluj" with their help context numbers 22, 23, 30.
+    void AddValveTypeGroup(QLineEdit* type, QLineEdit* setPressure, bool setPressureEditable);
+    // The group "Wyniki obliczeń" with its read-only rows without tab stops.
+    void AddResultsGroup(const std::vector<Row>& rows);
+    // The three buttons with their help context numbers 22, 23 and 30.
     void AddButtons();
+    // The focus order: the fields, then the buttons.
+    void ChainTabOrder(std::vector<QWidget*> fields);
 
     // A read-only field without a tab stop.
     static void MakeDisplayOnly(QLineEdit* field);
+    // A read-only numeric field the window computes (p1).
+    NumEdit* NewDerived(const QString& name);
+    // A field of the valve type or results groups, placed by them.
+    QLineEdit* NewField(const QString& name);
 
-    // The results of "Oblicz" in the result format (size, d [mm], result).
-    void ShowFound(const QString& size, double flowDiameter, double result);
-    // The results of the record when the window is shown: fixed-point, 1 decimal.
-    void ShowRecordResults(const QString& size, double flowDiameter, double result);
-    // What a new set pressure or valve type shows: no size, "0.0" for d and result.
+    // The results of a new set pressure or valve type: texts empty, numbers "0.0".
     void ZeroResults();
 
-    // p1 = p × (b1/100 + 1) [bar gauge] from the texts of Edit6 and the
-    // overpressure field, into the record's p, b1 and p1, and shown in Edit8
-    // with two decimals.
-    void RecomputeRelievingPressure(const QLineEdit* overpressureField, QLineEdit* relievingField,
-                                    double& setPressure, double& overpressure,
-                                    double& relievingPressure);
-
     // The refusal's warning box.
-    void Warn(const Selection::Refusal& refusal);
+    void Warn(const Calc::Refusal& refusal);
     // The report in the current print mode, or the refusal's warning box.
-    void Print(const Selection::Outcome<Report::Content>& report);
+    void Print(const Calc::Outcome<Report::Content>& report);
 
-    QLineEdit* Edit11 = nullptr; // valve type
-    QLineEdit* Edit6 = nullptr;  // set pressure p [bar gauge]
-    QLineEdit* Edit2 = nullptr;  // size of the selected valve
-    QLineEdit* Edit7 = nullptr;  // its flow diameter d [mm]
-    QLineEdit* Edit10 = nullptr; // the window's result
+    QLineEdit* typeField_ = nullptr;        // the valve type (Edit11 in most windows)
+    QLineEdit* setPressureField_ = nullptr; // the set pressure p [bar gauge] (Edit6)
+    std::vector<QLineEdit*> resultFields_;
+    std::vector<bool> numericResults_;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
@@ -104,7 +115,9 @@ private:
     static QLabel* Label(const QString& text, const QString& name, QWidget* parent);
     // The labels of all groups take one width, so that the fields line up.
     void AlignLabelColumns();
+    void EnsureFrame();
 
+    ButtonNames names_;
     QPointer<TfrmDobor> valveTypeDialog_;
     QVBoxLayout* dataLayout_ = nullptr;
     QGroupBox* dataGroup_ = nullptr;
@@ -112,4 +125,116 @@ private:
     QGridLayout* typeRows_ = nullptr;
     QGridLayout* resultRows_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
+};
+
+// A selection window on its calculation record: the form comes from the
+// record's field table, "Oblicz" and the report from its Calculation.
+template <class Record> class SelectionWindowOn : public SelectionWindow {
+public:
+    using Core = Calculation<Record>;
+
+    // The last successful selection, as the results and the report show it.
+    const std::optional<Record>& LastCalculation() const { return last_; }
+    // The same, or the record's defaults before the first success.
+    Record LastSelection() const { return last_ ? *last_ : Record(); }
+
+    void Button1Click() override {
+        // A text that is no number would enter the record as 0: refused first.
+        if (!AllFieldsAreNumbers())
+            return;
+        FieldForm::Read(this, Core::Fields(), record_);
+        ReadControls(record_);
+        const Calc::Outcome<> outcome = Core::Oblicz(record_);
+        if (!outcome) {
+            Warn(outcome.refusal());
+            ShowRefused(outcome.refusal());
+            return;
+        }
+        FieldForm::ShowResults(this, Core::Fields(), record_);
+        last_ = record_;
+    }
+
+    void Button4Click() override {
+        if (!last_) {
+            Warn(Calc::Refusal::Because(Calc::Refusal::Kind::NothingToPrint));
+            return;
+        }
+        Print(Core::Print(*last_));
+    }
+
+protected:
+    SelectionWindowOn(QWidget* mainWindow, const QString& name, bool* activeFlag, int helpContext,
+                      Record& record, bool setPressureEditable = false,
+                      ButtonNames buttons = ButtonNames())
+        : SelectionWindow(mainWindow, name, Core::Caption(), activeFlag, helpContext, buttons),
+          record_(record), setPressureEditable_(setPressureEditable) {}
+
+    // The form of the pattern: the table's input rows in their order, the valve
+    // type group, the result rows, the buttons and the focus order.
+    void Build() override {
+        std::vector<QWidget*> chain;
+        QLineEdit* type = nullptr;
+        QLineEdit* setPressure = nullptr;
+        std::vector<Row> results;
+        for (const Fields::Field<Record>* f : Fields::Shown(Core::Fields())) {
+            const QString name = QString::fromLatin1(f->edit);
+            switch (f->role) {
+            case Fields::Role::Input:
+            case Fields::Role::Derived: {
+                NumEdit* edit = f->role == Fields::Role::Input
+                                    ? AddNumericField(name, f->look.invalid, f->look.range)
+                                    : NewDerived(name);
+                AddDataRow({edit, f->look.label, f->look.unit}, f->look.help);
+                chain.push_back(edit);
+                break;
+            }
+            case Fields::Role::Choice:
+                (f->IsText() ? type : setPressure) = NewField(name);
+                break;
+            case Fields::Role::Result:
+                results.push_back({NewField(name), f->look.label, f->look.unit});
+                numericResults_.push_back(f->IsNumber());
+                break;
+            case Fields::Role::Record:
+                break;
+            }
+        }
+        AddValveTypeGroup(type, setPressure, setPressureEditable_);
+        AddResultsGroup(results);
+        AddButtons();
+        if (setPressureEditable_)
+            chain.push_back(setPressure);
+        ChainTabOrder(chain);
+    }
+
+    // Fills every field from the record: inputs first, results last.
+    void FormShow() override { FieldForm::Fill(this, Core::Fields(), Record(record_)); }
+
+    // What "Oblicz" reads beyond the table's fields (a radio group, a spin edit).
+    virtual void ReadControls(Record&) {}
+    // What the window shows after a refusal, beyond its warning box; nothing by
+    // default, so the results shown before stay.
+    virtual void ShowRefused(const Calc::Refusal&) {}
+
+    // p1 = p × (b1/100 + 1) from the texts of the set pressure and the
+    // overpressure, into the record's p, b1 and p1, and shown in the relieving
+    // pressure's field with two decimals.
+    void RecomputeRelievingPressure(QLineEdit* relievingField) {
+        TakeValue(setPressureField_->text(), record_.SetPressure);
+        TakeValue(FieldOf("Overpressure")->text(), record_.Overpressure);
+        record_.RelievingPressure =
+            Obliczenia::RelievingPressure(record_.SetPressure, record_.Overpressure);
+        relievingField->setText(Convert::FixedText(record_.RelievingPressure, 2, 2));
+    }
+
+    // The window's field of the record member `key`.
+    QLineEdit* FieldOf(const char* key) const {
+        return FieldForm::Edit(this, *Fields::Find(Core::Fields(), QString::fromLatin1(key)));
+    }
+
+    Record& record_;
+
+private:
+    bool setPressureEditable_;
+    std::optional<Record> last_;
 };

@@ -13,7 +13,7 @@ namespace SteamBlock {
 
 // The critical pressure ratio and the largest expansion coefficient of
 // saturated steam (k = 1.31), as the block prints them.
-constexpr double CriticalRatio = 0.543;
+constexpr double CriticalRatio = Obliczenia::SteamCriticalRatio;
 constexpr double PsiMax = 0.471;
 
 // Which report the block stands in; it decides the PDF lines of the

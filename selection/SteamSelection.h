@@ -2,6 +2,7 @@
 // The saturated-steam selection ("Dobór zaworu - para wodna nasycona") without
 // widgets: "Oblicz" on the record TDoborSteamData and the report of a selection.
 
+#include "data/FieldTable.h"
 #include "data/Records.h"
 #include "report/Report.h"
 #include "selection/Selection.h"
@@ -30,3 +31,15 @@ QString Title(); // "DOBÓR ZAWORU BEZPIECZEŃSTWA - PRZEPUSTOWOŚĆ (PRZEPŁYW 
 Selection::Outcome<Report::Content> ReportContent(const TDoborSteamData& selection);
 
 } // namespace SteamSelection
+
+// The window's field table, "Oblicz" and print on its record.
+template <> struct Calculation<TDoborSteamData> {
+    static QString Caption();
+    static const Fields::Table<TDoborSteamData>& Fields();
+    static Calc::Outcome<> Oblicz(TDoborSteamData& record) {
+        return SteamSelection::Compute(record);
+    }
+    static Calc::Outcome<Report::Content> Print(TDoborSteamData& last) {
+        return SteamSelection::ReportContent(last);
+    }
+};

@@ -26,6 +26,9 @@ Selection::Outcome<Selection::Found> Compute(TDoborWaterData& r) {
     r.AlphaLiquid10 = valve.alphaLiquid10;
     r.AlphaLiquid25 = valve.alphaLiquid25;
     r.Capacity = found->value;
+    // The capacity's own formula had the density: V is there too.
+    if (const Obliczenia::Result rho = Density(r))
+        r.VolumeCapacity = r.Capacity / rho.value();
     return found;
 }
 
@@ -54,8 +57,8 @@ Selection::Outcome<Report::Content> ReportContent(TDoborWaterData& s) {
     r.valveType = s.ValveType;
     r.Title(Title());
     Selection::AddSelectedValve(r, 9,
-                                {s.ValveType, s.ValveSize, s.FlowDiameter,
-                                 Selection::LiquidAlphaLabel(), AlphaUsed(s), s.SetPressure,
+                                {QString(), s.ValveType, s.ValveSize, s.FlowDiameter,
+                                 Report::LiquidAlphaLabel(), AlphaUsed(s), s.SetPressure,
                                  s.Overpressure, s.RelievingPressure, s.BackPressure});
     r.Text(Line(19), Line(10), QStringLiteral("Czynnik roboczy: woda"));
     r.Text(Line(20), Line(11),
@@ -98,3 +101,30 @@ Selection::Outcome<Report::Content> ReportContent(TDoborWaterData& s) {
 }
 
 } // namespace WaterSelection
+
+QString Calculation<TDoborWaterData>::Caption() {
+    return QStringLiteral("   Dobór zaworu - woda");
+}
+
+const Fields::Table<TDoborWaterData>& Calculation<TDoborWaterData>::Fields() {
+    using namespace Fields;
+    using R = TDoborWaterData;
+    static const Table<R> table = {
+        Field<R>("Overpressure", &R::Overpressure).Input("Edit4", 2, Looks::Overpressure()),
+        Field<R>("RelievingTemp", &R::RelievingTemp).Input("Edit5", 4, Looks::WaterTemperature()),
+        Field<R>("RelievingPressure", &R::RelievingPressure)
+            .Derived("Edit8", 3, Looks::RelievingPressure()),
+        Field<R>("BackPressure", &R::BackPressure).Input("Edit1", 5, Looks::BackPressure()),
+        Field<R>("ValveType", &R::ValveType).Choice("Edit11", 6),
+        Field<R>("ValveSize", &R::ValveSize).Result("Edit2", 8, Looks::FoundSize()),
+        Field<R>("FlowDiameter", &R::FlowDiameter).Result("Edit7", 9, Looks::FoundDiameter()),
+        Field<R>("SetPressure", &R::SetPressure).Choice("Edit6", 7),
+        Field<R>("AlphaLiquid10", &R::AlphaLiquid10),
+        Field<R>("AlphaLiquid25", &R::AlphaLiquid25),
+        Field<R>("RequiredCapacity", &R::RequiredCapacity)
+            .Input("Edit3", 1, Looks::RequiredCapacity()),
+        Field<R>("Capacity", &R::Capacity).Result("Edit10", 10, Looks::FoundCapacity()),
+        Field<R>("VolumeCapacity", &R::VolumeCapacity),
+    };
+    return table;
+}

@@ -2,6 +2,7 @@
 // The water selection ("Dobór zaworu - woda") without widgets: "Oblicz" on the
 // record TDoborWaterData and the report of a selection.
 
+#include "data/FieldTable.h"
 #include "data/Records.h"
 #include "report/Report.h"
 #include "selection/Selection.h"
@@ -13,8 +14,9 @@ namespace WaterSelection {
 // ValveType): the checks, then the walk over the type's data file for the
 // first size at the set pressure whose water capacity (WaterCapacity with the
 // record's two liquid coefficients) reaches the required capacity. The found
-// size's ValveSize, FlowDiameter, AlphaLiquid10, AlphaLiquid25 and Capacity go
-// into the record; a refusal leaves the record's results as they were.
+// size's ValveSize, FlowDiameter, AlphaLiquid10, AlphaLiquid25, Capacity and
+// the volume capacity V = m / ρ its report prints go into the record; a refusal
+// leaves the record's results as they were.
 Selection::Outcome<Selection::Found> Compute(TDoborWaterData& record);
 
 // The liquid coefficient the capacity formula used: the 25 % one from b1 = 25 %
@@ -34,3 +36,15 @@ QString Title(); // "DOBÓR ZAWORU BEZPIECZEŃSTWA - WODA"
 Selection::Outcome<Report::Content> ReportContent(TDoborWaterData& selection);
 
 } // namespace WaterSelection
+
+// The window's field table, "Oblicz" and print on its record.
+template <> struct Calculation<TDoborWaterData> {
+    static QString Caption();
+    static const Fields::Table<TDoborWaterData>& Fields();
+    static Calc::Outcome<> Oblicz(TDoborWaterData& record) {
+        return WaterSelection::Compute(record);
+    }
+    static Calc::Outcome<Report::Content> Print(TDoborWaterData& last) {
+        return WaterSelection::ReportContent(last);
+    }
+};

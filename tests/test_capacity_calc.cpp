@@ -4,11 +4,11 @@
 #include "QStringPrinter.h"
 #include "test_capacity_records.h"
 
-#include "app/Convert.h"
 #include "calc/Obliczenia.h"
 #include "capacity/FlowAirCalc.h"
 #include "capacity/FlowSteamCalc.h"
 #include "capacity/FlowWaterCalc.h"
+#include "data/Convert.h"
 #include "data/Dane.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +47,7 @@ void PrintTo(const CheckCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-Outcome Refused(Refusal r) {
+Outcome Refused(Refusal::Kind r) {
     return Outcome::Refused(r);
 }
 
@@ -61,15 +61,15 @@ const CheckCase kChecks[] = {
     {"OverpressureFirst", [](TFlowWaterData& d) { d = TFlowWaterData{}, d.Overpressure = 9.9; },
      [](TFlowSteamData& d) { d = TFlowSteamData{}, d.Overpressure = 9.9; },
      [](TFlowAirData& d) { d = TFlowAirData{}, d.Overpressure = 9.9; },
-     Refused(Refusal::OverpressureBelow10)},
+     Refused(Refusal::Kind::OverpressureBelow10)},
     {"OverpressureTenPasses", ALL(Overpressure, 10.0), Outcome::Computed()},
-    {"NoRelievingPressure", ALL(RelievingPressure, 0.0), Refused(Refusal::MissingData)},
-    {"NoFlowDiameter", ALL(FlowDiameter, 0.0), Refused(Refusal::MissingData)},
+    {"NoRelievingPressure", ALL(RelievingPressure, 0.0), Refused(Refusal::Kind::IncompleteData)},
+    {"NoFlowDiameter", ALL(FlowDiameter, 0.0), Refused(Refusal::Kind::IncompleteData)},
     {"NoRelievingTemp", [](TFlowWaterData& d) { d.RelievingTemp = 0; }, nullptr,
-     [](TFlowAirData& d) { d.RelievingTemp = 0; }, Refused(Refusal::MissingData)},
+     [](TFlowAirData& d) { d.RelievingTemp = 0; }, Refused(Refusal::Kind::IncompleteData)},
     {"NoAlpha", [](TFlowWaterData& d) { d.AlphaLiquid10 = 0; },
      [](TFlowSteamData& d) { d.AlphaGas = 0; }, [](TFlowAirData& d) { d.AlphaGas = 0; },
-     Refused(Refusal::MissingData)},
+     Refused(Refusal::Kind::IncompleteData)},
     // The 25 % coefficient and the back pressure may be 0.
     {"NoTwentyFivePercentCoefficient", [](TFlowWaterData& d) { d.AlphaLiquid25 = 0; }, nullptr,
      nullptr, Outcome::Computed()},
@@ -77,12 +77,12 @@ const CheckCase kChecks[] = {
     {"MissingBeforeBackPressure", [](TFlowWaterData& d) { d.FlowDiameter = 0, d.BackPressure = 7; },
      [](TFlowSteamData& d) { d.FlowDiameter = 0, d.BackPressure = 7; },
      [](TFlowAirData& d) { d.FlowDiameter = 0, d.BackPressure = 7; },
-     Refused(Refusal::MissingData)},
+     Refused(Refusal::Kind::IncompleteData)},
     {"BackPressureEqualToSetPressure", ALL(BackPressure, 5.0),
-     Refused(Refusal::BackPressureNotBelowSet)},
+     Refused(Refusal::Kind::BackPressureNotBelowSet)},
     // Compared with p, not p1.
     {"BackPressureBetweenSetAndRelieving", ALL(BackPressure, 5.2),
-     Refused(Refusal::BackPressureNotBelowSet)},
+     Refused(Refusal::Kind::BackPressureNotBelowSet)},
     {"BackPressureJustBelowSetPressure", ALL(BackPressure, 4.99), Outcome::Computed()},
     // Air outside its compressibility table, refused before the formula.
     {"AirAboveItsTable", nullptr, nullptr, [](TFlowAirData& d) { d.RelievingTemp = 76.9; },
@@ -120,8 +120,7 @@ void Check(const char* window, const std::function<void(Record&)>& change, Recor
     change(record);
     const Record before = record;
     const Outcome outcome = Capacity::Oblicz(record);
-    EXPECT_EQ(outcome.refusal, expected.refusal);
-    EXPECT_EQ(outcome.noValue, expected.noValue);
+    EXPECT_EQ(outcome, expected);
     if (!expected.Succeeded()) {
         EXPECT_EQ(record.Capacity, before.Capacity);
         EXPECT_EQ(record.VolumeCapacity, before.VolumeCapacity);
@@ -143,15 +142,15 @@ INSTANTIATE_TEST_SUITE_P(Capacity, CapacityChecks, ::testing::ValuesIn(kChecks),
 
 TEST(CapacityOutcome, MessagesOfTheRefusals) {
     EXPECT_EQ(Outcome::Computed().Message(), QString());
-    EXPECT_EQ(Refused(Refusal::OverpressureBelow10).Message(), kOverpressure);
-    EXPECT_EQ(Refused(Refusal::MissingData).Message(), kMissing);
-    EXPECT_EQ(Refused(Refusal::BackPressureNotBelowSet).Message(), kBackPressure);
+    EXPECT_EQ(Refused(Refusal::Kind::OverpressureBelow10).Message(), kOverpressure);
+    EXPECT_EQ(Refused(Refusal::Kind::IncompleteData).Message(), kMissing);
+    EXPECT_EQ(Refused(Refusal::Kind::BackPressureNotBelowSet).Message(), kBackPressure);
     EXPECT_EQ(Outcome::Missing(NoValue::AirTemperatureRange).Message(),
               QStringLiteral("Temperatura powietrza musi mieścić się w zakresie od -23.15 do "
                              "76.85 °C !"));
     EXPECT_EQ(Outcome::Missing(NoValue::SteamPressureAbove200).Message(),
               Obliczenia::NoValueMessage(NoValue::SteamPressureAbove200));
-    EXPECT_EQ(Capacity::WaterTemperatureRangeMessage(),
+    EXPECT_EQ(Fields::Looks::WaterTemperature().range->message,
               QStringLiteral("Wartość temperatury zrzutowej poza dopuszczalnym\rzakresem 0.1 - "
                              "149.9 st. C"));
 }

@@ -1,16 +1,19 @@
-// The command line without a process: JSON texts, the arguments, the valve
-// choice on the window's texts, the capacity cases against the records' own
-// "Oblicz", and batches with bad lines.
+// The command line without a process: JSON texts, the arguments, the records'
+// field tables through the JSON, the valve choice on the window's texts, the
+// capacity cases against the records' own "Oblicz", and batches with bad lines.
 
 #include "QStringPrinter.h"
 
-#include "app/Convert.h"
 #include "capacity/FlowAirCalc.h"
 #include "capacity/FlowSteamCalc.h"
 #include "capacity/FlowWaterCalc.h"
 #include "cli/CommandLine.h"
 #include "cli/ValveChoice.h"
+#include "cli/WindowCommand.h"
+#include "data/Convert.h"
 #include "data/Dane.h"
+#include "selection/SteamSelection.h"
+#include "selection/WaterSelection.h"
 
 #include <gtest/gtest.h>
 
@@ -132,6 +135,7 @@ TEST(CliArguments, MalformedCommandLines) {
         {{"flow-air", "--overpressure"},
          "Opcja --overpressure wymaga wartości. Opis: kalmo-cli flow-air --help"},
         {{"flow-air", "12"}, "Nieoczekiwany argument \"12\". Opis: kalmo-cli flow-air --help"},
+        {{"flow-air", "-x"}, "Nieoczekiwany argument \"-x\". Opis: kalmo-cli flow-air --help"},
         {{"flow-air", "--json=1"}, "Opcja --json nie ma wartości. Opis: kalmo-cli flow-air --help"},
         {{"flow-air", "--pdf="}, "Opcja --pdf wymaga nazwy pliku. Opis: kalmo-cli flow-air --help"},
         {{"flow-air", "--batch", "a.csv", "--pdf", "a.pdf"},
@@ -171,6 +175,46 @@ TEST(CliArguments, DefaultsAreTheRecordsAsTheWindowShowsThem) {
     EXPECT_EQ(water->FindOption(QStringLiteral("back-pressure"))->defaultText, "0.00");
     EXPECT_EQ(water->FindOption(QStringLiteral("relieving-temp"))->unit, "[°C]");
     EXPECT_EQ(water->FindKey(QStringLiteral("RelievingTemp"))->name, "relieving-temp");
+}
+
+// --- the records' field tables ---------------------------------------------------
+
+// Every member into the JSON in record order, and what the command line reads of
+// it back: record → JSON → batch line and options → the same record.
+template <class R>
+void RoundTrip(const char* name, Cli::ValveDialog dialog, const Cli::Case& valve) {
+    SCOPED_TRACE(name);
+    R record;
+    ASSERT_FALSE(Cli::EnterCase(dialog, valve, record));
+    double typed = 10.25;
+    for (const Fields::Field<R>& f : Calculation<R>::Fields())
+        if (f.role == Fields::Role::Input)
+            record.*std::get<double R::*>(f.member) = typed += 1.5;
+    record.RelievingPressure = Convert::ToDouble(Convert::FixedText(
+        Obliczenia::RelievingPressure(record.SetPressure, record.Overpressure), 2, 2));
+    const Cli::JsonObject json = Cli::RecordJson(record);
+    ASSERT_EQ(json.Members().size(), Calculation<R>::Fields().size());
+    for (size_t i = 0; i < json.Members().size(); ++i)
+        EXPECT_EQ(json.Members()[i].first, Calculation<R>::Fields()[i].key);
+    Cli::Case inputs;
+    ASSERT_EQ(Cli::JsonCase(*Cli::FindCommand(name), json.Text(), inputs), QString());
+    QStringList arguments{name};
+    for (const auto& [option, text] : inputs)
+        arguments << QStringLiteral("--%1=%2").arg(option, text);
+    EXPECT_EQ(Cli::Parse(arguments).invocation.inputs, inputs);
+    R back;
+    ASSERT_FALSE(Cli::EnterCase(dialog, inputs, back));
+    EXPECT_EQ(Cli::RecordJson(back).Text(), json.Text());
+}
+
+TEST(CliRecords, EveryFieldTableRoundTripsThroughTheJson) {
+    const Cli::Case valve = {{"valve-type", "SV20"}, {"valve-size", "1"}, {"set-pressure", "6"}};
+    const Cli::Case type = {{"valve-type", "SV20"}, {"set-pressure", "6"}};
+    RoundTrip<TFlowAirData>("flow-air", Cli::ValveDialog::Valve, valve);
+    RoundTrip<TFlowSteamData>("flow-steam", Cli::ValveDialog::Valve, valve);
+    RoundTrip<TFlowWaterData>("flow-water", Cli::ValveDialog::Valve, valve);
+    RoundTrip<TDoborWaterData>("dobor-water", Cli::ValveDialog::Type, type);
+    RoundTrip<TDoborSteamData>("dobor-steam", Cli::ValveDialog::TypeOrTyped, type);
 }
 
 // --- the valve choice on the window's texts -------------------------------------
@@ -224,34 +268,52 @@ TEST(CliValveChoice, RefusesWhatTheListsDoNotHold) {
     }
 }
 
-TEST(CliValveChoice, FillsTheFieldsAsTheDialogsOk) {
-    QString error;
-    // "SV10" 1/2" 5.0: d 12, αc 0.45 and 0.48; b1 10 gives p1 5.50.
-    Cli::CapacityTexts water;
-    water.overpressure = QStringLiteral("10.0");
-    Cli::FillValve(water, *Cli::FindValve("SV10", "1/2", "5.0", &error), true);
-    EXPECT_EQ(water.valveType, "SV10");
-    EXPECT_EQ(water.valveSize, "1/2\"");
-    EXPECT_EQ(water.flowDiameter, "12");
-    EXPECT_EQ(water.setPressure, "5.0");
-    EXPECT_EQ(water.alphaLiquid10, "0.45");
-    EXPECT_EQ(water.alphaLiquid25, "0.48");
-    EXPECT_EQ(water.alphaGas, QString());
-    EXPECT_EQ(water.relievingPressure, "5.50");
-    // "SV20" 3/4" 6.0 has no 25 % coefficient: "0.00"; b1 10 and 6.0 give 6.60.
-    Cli::FillValve(water, *Cli::FindValve("SV20", "3/4", "6.0", &error), true);
-    EXPECT_EQ(water.alphaLiquid25, "0.00");
-    EXPECT_EQ(water.relievingPressure, "6.60");
-    // The overpressure typed afterwards: p1 follows with two decimals.
-    Cli::TypeOverpressure(water, QStringLiteral("12.345"));
-    EXPECT_EQ(water.relievingPressure, "6.74");
-    // A size without a set pressure: d, an empty set pressure, coefficients 0.00.
-    Cli::CapacityTexts steam;
-    Cli::FillValve(steam, *Cli::FindValve("SV30", "1/2", "", &error), false);
-    EXPECT_EQ(steam.flowDiameter, "12.2");
-    EXPECT_EQ(steam.setPressure, QString());
-    EXPECT_EQ(steam.alphaGas, "0.00");
-    EXPECT_EQ(steam.relievingPressure, "0.00");
+TEST(CliValveChoice, TheDialogsOkWritesTheWindowsFields) {
+    using Cli::ValveDialog;
+    // The fields of the water capacity window as it shows them by default.
+    const Cli::Texts shown = {{"Overpressure", "10.0"},  {"RelievingPressure", "0.00"},
+                              {"ValveType", ""},         {"ValveSize", ""},
+                              {"FlowDiameter", "0.00"},  {"SetPressure", "0.00"},
+                              {"AlphaLiquid10", "0.00"}, {"AlphaLiquid25", "0.00"}};
+    const struct {
+        ValveDialog dialog;
+        Cli::Case inputs;
+        Cli::Texts written;
+    } cases[] = {
+        // d 12, αc 0.45 and 0.48, the list's text, p1; no α for gases in this window.
+        {ValveDialog::Valve,
+         {{"valve-type", "SV10"}, {"valve-size", "1/2"}, {"set-pressure", "5"}},
+         {{"ValveType", "SV10"},
+          {"ValveSize", "1/2\""},
+          {"FlowDiameter", "12"},
+          {"SetPressure", "5.0"},
+          {"AlphaLiquid10", "0.45"},
+          {"AlphaLiquid25", "0.48"},
+          {"RelievingPressure", "5.50"}}},
+        // A size without a set pressure: d, an empty set pressure, coefficients 0.00.
+        {ValveDialog::Valve,
+         {{"valve-type", "SV30"}, {"valve-size", "1/2"}},
+         {{"ValveType", "SV30"},
+          {"ValveSize", "1/2\""},
+          {"FlowDiameter", "12.2"},
+          {"SetPressure", ""}}},
+        {ValveDialog::Type,
+         {{"valve-type", "SV20"}, {"set-pressure", "6"}},
+         {{"ValveType", "SV20"}, {"SetPressure", "6.0"}, {"RelievingPressure", "6.60"}}},
+        // A set pressure the list does not hold stays as typed.
+        {ValveDialog::TypeOrTyped,
+         {{"valve-type", "SV20"}, {"set-pressure", "6,5"}},
+         {{"ValveType", "SV20"}, {"SetPressure", "6.5"}, {"RelievingPressure", "7.15"}}},
+        {ValveDialog::Valve, {{"overpressure", "12"}}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.inputs.begin()->second.toStdString());
+        Cli::Texts fields = shown, expected = shown;
+        for (const auto& [key, text] : c.written)
+            expected[key] = text;
+        EXPECT_EQ(Cli::ChooseValve(c.dialog, c.inputs, fields), QString());
+        EXPECT_EQ(fields, expected);
+    }
 }
 
 // --- capacity cases against the records' own "Oblicz" ----------------------------
@@ -283,63 +345,16 @@ TEST_F(CliCapacity, WaterGivesTheRecordOfOblicz) {
     expected.AlphaLiquid25 = Convert::ToDouble(Convert::FixedText(a.liquid25, 4, 2));
     ASSERT_TRUE(Capacity::Oblicz(expected).Succeeded());
     EXPECT_EQ(expected.RelievingPressure, 8.79); // 8.785 shown as 8.79
-    const QJsonObject json = Parsed(r.record.Text());
-    EXPECT_EQ(json.keys().size(), 12);
-    EXPECT_EQ(json["Overpressure"].toDouble(), expected.Overpressure);
-    EXPECT_EQ(json["RelievingTemp"].toDouble(), expected.RelievingTemp);
-    EXPECT_EQ(json["RelievingPressure"].toDouble(), expected.RelievingPressure);
-    EXPECT_EQ(json["BackPressure"].toDouble(), expected.BackPressure);
-    EXPECT_EQ(json["ValveType"].toString(), expected.ValveType);
-    EXPECT_EQ(json["ValveSize"].toString(), expected.ValveSize);
-    EXPECT_EQ(json["FlowDiameter"].toDouble(), expected.FlowDiameter);
-    EXPECT_EQ(json["SetPressure"].toDouble(), expected.SetPressure);
-    EXPECT_EQ(json["AlphaLiquid10"].toDouble(), expected.AlphaLiquid10);
-    EXPECT_EQ(json["AlphaLiquid25"].toDouble(), expected.AlphaLiquid25);
-    EXPECT_EQ(json["Capacity"].toDouble(), expected.Capacity);
-    EXPECT_EQ(json["VolumeCapacity"].toDouble(), expected.VolumeCapacity);
     EXPECT_GT(expected.Capacity, 0);
-    EXPECT_TRUE(r.text.contains(Convert::ResultText(expected.Capacity) + " [kg/h]"));
-    EXPECT_TRUE(r.text.contains("Ciśnienie zrzutowe :   8.79 [bar]"));
-}
-
-TEST_F(CliCapacity, SteamAndAirGiveTheRecordsOfOblicz) {
-    const Cli::Case valve = {{"valve-type", "SV10"}, {"valve-size", "3/4"}, {"set-pressure", "3"}};
-    TFlowSteamData steam;
-    steam.ValveType = QStringLiteral("SV10");
-    steam.ValveSize = QStringLiteral("3/4\"");
-    steam.FlowDiameter = 14;
-    steam.SetPressure = 3;
-    steam.AlphaGas = Convert::ToDouble(
-        Convert::FixedText(Catalogue::FindType("SV10")->sizes[1].alphas[3].gas, 4, 2));
-    steam.RelievingPressure = 3.3;
-    ASSERT_TRUE(Capacity::Oblicz(steam).Succeeded());
-    const QJsonObject s = Parsed(RunCase("flow-steam", valve).record.Text());
-    EXPECT_EQ(s.keys().size(), 17);
-    EXPECT_EQ(s["Capacity"].toDouble(), steam.Capacity);
-    EXPECT_EQ(s["HeatPower"].toDouble(), steam.HeatPower);
-    EXPECT_EQ(s["VolumeCapacity"].toDouble(), steam.VolumeCapacity);
-    EXPECT_EQ(s["SaturationTemp"].toDouble(), steam.SaturationTemp);
-    EXPECT_EQ(s["LatentHeat"].toDouble(), steam.LatentHeat);
-    EXPECT_EQ(s["SteamDensity"].toDouble(), steam.SteamDensity);
-    EXPECT_EQ(s["BoilingWaterEnthalpy"].toDouble(), steam.BoilingWaterEnthalpy);
-
-    Cli::Case airCase = valve;
-    airCase["relieving-temp"] = "35";
-    airCase["back-pressure"] = "1.2";
-    TFlowAirData air;
-    air.ValveType = steam.ValveType;
-    air.ValveSize = steam.ValveSize;
-    air.FlowDiameter = 14;
-    air.SetPressure = 3;
-    air.AlphaGas = steam.AlphaGas;
-    air.RelievingPressure = 3.3;
-    air.RelievingTemp = 35;
-    air.BackPressure = 1.2;
-    ASSERT_TRUE(Capacity::Oblicz(air).Succeeded());
-    const QJsonObject a = Parsed(RunCase("flow-air", airCase).record.Text());
-    EXPECT_EQ(a.keys().size(), 11);
-    EXPECT_EQ(a["Capacity"].toDouble(), air.Capacity);
-    EXPECT_EQ(a["VolumeCapacity"].toDouble(), air.VolumeCapacity);
+    EXPECT_EQ(r.record.Text(), Cli::RecordJson(expected).Text());
+    EXPECT_EQ(r.text, "Ciśnienie zrzutowe :   8.79 [bar]\n"
+                      "Typ :                  SV20\n"
+                      "Wielkość :             1 1/4\"\n"
+                      "d :                    27.00 [mm]\n"
+                      "Ciśnienie nastawy :    7.00 [bar]\n"
+                      "Przepustowość:         " +
+                          Convert::ResultText(expected.Capacity) + " [kg/h]\n" + QString(23, ' ') +
+                          Convert::ResultText(expected.VolumeCapacity) + " [m³/h]\n");
 }
 
 // The window's messages, in the order its checks run.

@@ -5,7 +5,7 @@
 
 #include "test_selection_support.h"
 
-#include "cli/Commands.h"
+#include "cli/WindowCommand.h"
 #include "selection/Dobor_steam.h"
 #include "selection/Dobor_water.h"
 
@@ -22,36 +22,9 @@ QJsonObject ParsedJson(const QByteArray& text) {
     return doc.object();
 }
 
-QJsonObject RecordJson(const TDoborWaterData& r) {
-    return {{"Overpressure", r.Overpressure},
-            {"RelievingTemp", r.RelievingTemp},
-            {"RelievingPressure", r.RelievingPressure},
-            {"BackPressure", r.BackPressure},
-            {"ValveType", r.ValveType},
-            {"ValveSize", r.ValveSize},
-            {"FlowDiameter", r.FlowDiameter},
-            {"SetPressure", r.SetPressure},
-            {"AlphaLiquid10", r.AlphaLiquid10},
-            {"AlphaLiquid25", r.AlphaLiquid25},
-            {"RequiredCapacity", r.RequiredCapacity},
-            {"Capacity", r.Capacity},
-            {"VolumeCapacity", r.VolumeCapacity}};
-}
-
-QJsonObject RecordJson(const TDoborSteamData& r) {
-    return {{"Overpressure", r.Overpressure},
-            {"SaturationTemp", r.SaturationTemp},
-            {"RelievingPressure", r.RelievingPressure},
-            {"BackPressure", r.BackPressure},
-            {"ValveType", r.ValveType},
-            {"ValveSize", r.ValveSize},
-            {"FlowDiameter", r.FlowDiameter},
-            {"SetPressure", r.SetPressure},
-            {"AlphaGas", r.AlphaGas},
-            {"RequiredCapacity", r.RequiredCapacity},
-            {"Capacity", r.Capacity},
-            {"HeatPower", r.HeatPower},
-            {"LatentHeat", r.LatentHeat}};
+// The record as the command line writes it, from its field table.
+template <class R> QJsonObject RecordJson(const R& record) {
+    return ParsedJson(Cli::RecordJson(record).Text());
 }
 
 // One case: type and set pressure as the dialog lists them, and the fields

@@ -6,6 +6,7 @@
 #include "test_capacity_fixture.h"
 
 #include "cli/CommandLine.h"
+#include "cli/WindowCommand.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,53 +21,9 @@ QJsonObject ParsedJson(const QByteArray& text) {
     return doc.object();
 }
 
-QJsonObject RecordJson(const TFlowWaterData& r) {
-    return {{"Overpressure", r.Overpressure},
-            {"RelievingTemp", r.RelievingTemp},
-            {"RelievingPressure", r.RelievingPressure},
-            {"BackPressure", r.BackPressure},
-            {"ValveType", r.ValveType},
-            {"ValveSize", r.ValveSize},
-            {"FlowDiameter", r.FlowDiameter},
-            {"SetPressure", r.SetPressure},
-            {"AlphaLiquid10", r.AlphaLiquid10},
-            {"AlphaLiquid25", r.AlphaLiquid25},
-            {"Capacity", r.Capacity},
-            {"VolumeCapacity", r.VolumeCapacity}};
-}
-
-QJsonObject RecordJson(const TFlowSteamData& r) {
-    return {{"Overpressure", r.Overpressure},
-            {"SaturationTemp", r.SaturationTemp},
-            {"RelievingPressure", r.RelievingPressure},
-            {"BackPressure", r.BackPressure},
-            {"ValveType", r.ValveType},
-            {"ValveSize", r.ValveSize},
-            {"FlowDiameter", r.FlowDiameter},
-            {"SetPressure", r.SetPressure},
-            {"AlphaGas", r.AlphaGas},
-            {"Capacity", r.Capacity},
-            {"VolumeCapacity", r.VolumeCapacity},
-            {"HeatPower", r.HeatPower},
-            {"SteamEnthalpy", r.SteamEnthalpy},
-            {"BoilingWaterEnthalpy", r.BoilingWaterEnthalpy},
-            {"SteamDensity", r.SteamDensity},
-            {"BoilingWaterDensity", r.BoilingWaterDensity},
-            {"LatentHeat", r.LatentHeat}};
-}
-
-QJsonObject RecordJson(const TFlowAirData& r) {
-    return {{"Overpressure", r.Overpressure},
-            {"RelievingTemp", r.RelievingTemp},
-            {"RelievingPressure", r.RelievingPressure},
-            {"BackPressure", r.BackPressure},
-            {"ValveType", r.ValveType},
-            {"ValveSize", r.ValveSize},
-            {"FlowDiameter", r.FlowDiameter},
-            {"SetPressure", r.SetPressure},
-            {"AlphaGas", r.AlphaGas},
-            {"Capacity", r.Capacity},
-            {"VolumeCapacity", r.VolumeCapacity}};
+// The record as the command line writes it, from its field table.
+template <class R> QJsonObject RecordJson(const R& record) {
+    return ParsedJson(Cli::RecordJson(record).Text());
 }
 
 // One case: the valve as listed in the dialog, and the fields typed (null:

@@ -2,7 +2,7 @@
 // the scaling of report lengths.
 
 #include "QStringPrinter.h"
-#include "app/Convert.h"
+#include "data/Convert.h"
 
 #include <gtest/gtest.h>
 

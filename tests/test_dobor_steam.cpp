@@ -3,9 +3,9 @@
 
 #include "test_selection_support.h"
 
-#include "app/Convert.h"
 #include "app/HelpViewer.h"
 #include "app/NumEdit.h"
+#include "data/Convert.h"
 #include "selection/Dobor_steam.h"
 #include "selection/Dobor_water.h"
 #include "selection/SteamSelection.h"
@@ -51,6 +51,7 @@ const std::vector<QString> kZero{"", "0.0", "0.0"};
 // ---- the form ------------------------------------------------------------------------
 
 TEST_F(DoborPara, FormControlsLabelsAndHelp) {
+    window->EnsureBuilt();
     EXPECT_EQ(window->objectName(), "frmDoborPara");
     EXPECT_EQ(window->windowTitle(), "   Dobór zaworu - para wodna nasycona");
     EXPECT_EQ(Help::HelpContextOf(window), 11);
@@ -65,7 +66,7 @@ TEST_F(DoborPara, FormControlsLabelsAndHelp) {
     const Row rows[] = {
         {"Edit3", "Wymagana przepustowość :", "[kg/h]", true, true, true, 32},
         {"Edit4", "Przyrost ciśnienia :", "[%]", true, true, true, 14},
-        {"Edit8", "Ciśnienie zrzutowe :", "[bar]", false, true, false, 4},
+        {"Edit8", "Ciśnienie zrzutowe :", "[bar]", false, true, true, 4},
         {"Edit1", "Ciśnienie odpływowe :", "[bar]", true, true, true, 5},
         {"Edit11", "Typ:", QString(), false, false, false, 0},
         // The set pressure may be typed: an ordinary field with a tab stop.
@@ -286,18 +287,20 @@ TEST_F(DoborPara, TheFrameTakesAControlAcrossDane) {
     public:
         explicit Window(QWidget* main)
             : SelectionWindow(main, QStringLiteral("frmTest"), QStringLiteral("   Test"),
-                              &Dane::AirSelectionActive, 25) {
+                              &Dane::AirSelectionActive, 25) {}
+        void Build() override {
             AddDataWidget(new QGroupBox(QStringLiteral("Sposób"), this));
             edit = AddNumericField(QStringLiteral("Edit9"), QStringLiteral("Niepoprawna!"));
-            labels = AddDataRow(QStringLiteral("Wydajność :"), edit, QStringLiteral("[m3/min]"));
-            AddValveTypeGroup(false);
-            AddResultsGroup(QStringLiteral("Przepustowość :"), QStringLiteral("[kg/h]"));
+            AddDataRow({edit, QStringLiteral("Wydajność :"), QStringLiteral("[m3/min]")}, 34);
+            AddValveTypeGroup(NewField(QStringLiteral("Edit11")), NewField(QStringLiteral("Edit6")),
+                              false);
+            AddResultsGroup({{NewField(QStringLiteral("Edit10")), QStringLiteral("Przepustowość :"),
+                              QStringLiteral("[kg/h]")}});
             AddButtons();
         }
         void Button1Click() override {}
         void Button4Click() override {}
-        NumEdit* edit;
-        RowLabels labels;
+        NumEdit* edit = nullptr;
     };
     auto* w = new Window(main.get());
     Connect(w, &Dane::AirSelectionActive);
@@ -306,9 +309,11 @@ TEST_F(DoborPara, TheFrameTakesAControlAcrossDane) {
     ASSERT_NE(across, nullptr);
     EXPECT_EQ(across->title(), "Sposób");
     EXPECT_LT(across->geometry().bottom(), w->edit->geometry().top());
-    EXPECT_EQ(w->labels.label->text(), "Wydajność :");
-    EXPECT_EQ(w->labels.unit->text(), "[m3/min]");
-    EXPECT_EQ(w->labels.label->buddy(), w->edit);
+    const auto* label = Find<QLabel>(w, QStringLiteral("LabelEdit9"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "Wydajność :");
+    EXPECT_EQ(Find<QLabel>(w, QStringLiteral("UnitEdit9"))->text(), "[m3/min]");
+    EXPECT_EQ(label->buddy(), w->edit);
     ChooseType(w, QStringLiteral("SV30"), QStringLiteral("3.0"));
     EXPECT_EQ(Text(w, "Edit11"), "SV30");
     EXPECT_TRUE(Dane::AirSelectionActive);

@@ -4,9 +4,9 @@
 
 #include "test_selection_support.h"
 
-#include "app/Convert.h"
 #include "app/HelpViewer.h"
 #include "app/NumEdit.h"
+#include "data/Convert.h"
 #include "selection/Dobor_water.h"
 #include "selection/WaterSelection.h"
 #include "valves/Catalogue.h"
@@ -58,6 +58,7 @@ protected:
 // ---- the form ------------------------------------------------------------------------
 
 TEST_F(DoborWater, FormControlsLabelsAndHelp) {
+    window->EnsureBuilt();
     EXPECT_EQ(window->objectName(), "frmDoborWater");
     EXPECT_EQ(window->windowTitle(), "   Dobór zaworu - woda");
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);

@@ -3,9 +3,9 @@
 
 #include "test_capacity_fixture.h"
 
-#include "app/Convert.h"
 #include "app/HelpViewer.h"
 #include "calc/Obliczenia.h"
+#include "data/Convert.h"
 
 namespace {
 

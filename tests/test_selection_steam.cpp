@@ -3,7 +3,7 @@
 // of the steam reports, and the report line by line in both branches.
 
 #include "QStringPrinter.h"
-#include "app/Convert.h"
+#include "data/Convert.h"
 #include "data/Dane.h"
 #include "selection/SteamBlock.h"
 #include "selection/SteamSelection.h"

@@ -47,7 +47,8 @@ protected:
     // the window's type and set pressure while its selection flag is set.
     void Connect(SelectionWindow* window, bool* selectionFlag) {
         window->SetValveTypeDialog(dobor);
-        EXPECT_TRUE(dobor->AddWindow(selectionFlag, window->ValveTypeFields()));
+        EXPECT_TRUE(
+            dobor->AddLazyWindow(selectionFlag, [window] { return window->ValveTypeFields(); }));
     }
 
     static QLineEdit* Field(const QWidget* window, const char* name) {

@@ -2,7 +2,7 @@
 // valve data files of the build, and its report line by line.
 
 #include "QStringPrinter.h"
-#include "app/Convert.h"
+#include "data/Convert.h"
 #include "data/Dane.h"
 #include "selection/WaterSelection.h"
 

@@ -2,7 +2,8 @@
 // certified coefficients and the catalogue cards.
 
 #include "QStringPrinter.h"
-#include "app/Convert.h"
+#include "calc/Obliczenia.h"
+#include "data/Convert.h"
 #include "valves/Catalogue.h"
 
 #include <gtest/gtest.h>
@@ -200,11 +201,11 @@ TEST(Catalogue, CardFiles) {
 }
 
 TEST(Catalogue, FlowArea) {
-    EXPECT_NEAR(Catalogue::FlowArea(12), 113.097336, 1e-6);
-    EXPECT_EQ(Convert::FixedText(Catalogue::FlowArea(12), 2, 1), "113.1");
-    EXPECT_EQ(Convert::FixedText(Catalogue::FlowArea(14), 2, 1), "153.9");
-    EXPECT_EQ(Convert::FixedText(Catalogue::FlowArea(12.2), 2, 1), "116.9");
-    EXPECT_EQ(Catalogue::FlowArea(0), 0.0);
+    EXPECT_NEAR(Obliczenia::FlowArea(12), 113.097336, 1e-6);
+    EXPECT_EQ(Convert::FixedText(Obliczenia::FlowArea(12), 2, 1), "113.1");
+    EXPECT_EQ(Convert::FixedText(Obliczenia::FlowArea(14), 2, 1), "153.9");
+    EXPECT_EQ(Convert::FixedText(Obliczenia::FlowArea(12.2), 2, 1), "116.9");
+    EXPECT_EQ(Obliczenia::FlowArea(0), 0.0);
 }
 
 TEST(Catalogue, FindTypeIsExact) {

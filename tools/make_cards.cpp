@@ -5,7 +5,8 @@
 //
 // Usage: make_cards <program directory>
 
-#include "app/Convert.h"
+#include "calc/Obliczenia.h"
+#include "data/Convert.h"
 #include "data/Vendor.h"
 #include "valves/Catalogue.h"
 
@@ -147,7 +148,7 @@ void TypeSection(Card& card, const Catalogue::Type& type) {
     std::vector<QStringList> sizes;
     for (const Catalogue::Size& s : type.sizes)
         sizes.push_back(
-            {s.text, s.flowDiameterText, Number(Catalogue::FlowArea(s.flowDiameter), 2)});
+            {s.text, s.flowDiameterText, Number(Obliczenia::FlowArea(s.flowDiameter), 2)});
     card.Table({QStringLiteral("Wielkość przyłącza"),
                 QStringLiteral("Najmniejsza średnica kanału d [mm]"),
                 QStringLiteral("Powierzchnia kanału A [mm2]")},

@@ -1,6 +1,6 @@
 #include "valves/Catalogue.h"
 
-#include "app/Convert.h"
+#include "data/Convert.h"
 
 #include <array>
 #include <initializer_list>
@@ -8,8 +8,6 @@
 namespace Catalogue {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // A dash in the manufacturer's tables: no coefficient certified at 25 %.
 constexpr double kNone = 0;
@@ -231,10 +229,6 @@ QString CardFile(int cardIndex) {
     if (cardIndex < 0 || cardIndex >= CardCount())
         return QString();
     return QString::fromLatin1(kCardFiles[static_cast<size_t>(cardIndex)]);
-}
-
-double FlowArea(double flowDiameter) {
-    return flowDiameter * flowDiameter * kPi / 4;
 }
 
 } // namespace Catalogue

@@ -49,7 +49,4 @@ std::optional<int> CardIndexOf(const QString& typeText);
 int CardCount();
 QString CardFile(int cardIndex);
 
-// A = π·d²/4: flow area [mm²] of a flow diameter d [mm].
-double FlowArea(double flowDiameter);
-
 } // namespace Catalogue

@@ -83,7 +83,14 @@ TfrmDobor::TfrmDobor(QWidget* parent) : QDialog(parent, DialogFrame(true)) {
 bool TfrmDobor::AddWindow(bool* activeFlag, const SelectionValveFields& fields) {
     if (std::find(kFillOrder.begin(), kFillOrder.end(), activeFlag) == kFillOrder.end())
         return false;
-    windows_.push_back({activeFlag, fields.type, fields.setPressure});
+    windows_.push_back({activeFlag, nullptr, fields.type, fields.setPressure});
+    return true;
+}
+
+bool TfrmDobor::AddLazyWindow(bool* activeFlag, std::function<SelectionValveFields()> fields) {
+    if (!AddWindow(activeFlag, SelectionValveFields{}))
+        return false;
+    windows_.back().provide = std::move(fields);
     return true;
 }
 
@@ -109,9 +116,13 @@ void TfrmDobor::Button1Click() {
     for (bool* flag : kFillOrder) {
         if (!*flag)
             continue;
-        for (const Window& w : windows_) {
+        for (Window& w : windows_) {
             if (w.activeFlag != flag)
                 continue;
+            if (w.provide) {
+                const SelectionValveFields f = w.provide();
+                w = {w.activeFlag, nullptr, f.type, f.setPressure};
+            }
             if (w.type)
                 w.type->setText(Dane::ChosenValveType);
             if (w.setPressure)

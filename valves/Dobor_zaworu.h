@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <functional>
 #include <vector>
 
 class QLineEdit;
@@ -24,6 +25,9 @@ public:
     // its selection flag (Dane::AirSelectionActive ... ExpansionSelectionActive);
     // any other flag is refused (false).
     bool AddWindow(bool* activeFlag, const SelectionValveFields& fields);
+    // The same for a window that builds its fields when first needed: `fields`
+    // is asked for them when "OK" first fills the window.
+    bool AddLazyWindow(bool* activeFlag, std::function<SelectionValveFields()> fields);
 
     void ListBox_typClick();
     void Button1Click(); // "OK"
@@ -35,6 +39,7 @@ protected:
 private:
     struct Window {
         bool* activeFlag;
+        std::function<SelectionValveFields()> provide; // until the fields are known
         QPointer<QLineEdit> type, setPressure;
     };
 

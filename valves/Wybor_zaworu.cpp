@@ -1,9 +1,10 @@
 #include "valves/Wybor_zaworu.h"
 
 #include "app/CalcWindow.h"
-#include "app/Convert.h"
 #include "app/HelpViewer.h"
 #include "app/WindowFrame.h"
+#include "calc/Obliczenia.h"
+#include "data/Convert.h"
 #include "data/Dane.h"
 #include "valves/Catalogue.h"
 #include "valves/ChoiceList.h"
@@ -137,8 +138,17 @@ TfrmWybor_zaworu::TfrmWybor_zaworu(QWidget* parent) : QDialog(parent, DialogFram
 bool TfrmWybor_zaworu::AddWindow(bool* activeFlag, const CapacityValveFields& f) {
     if (std::find(kFillOrder.begin(), kFillOrder.end(), activeFlag) == kFillOrder.end())
         return false;
-    windows_.push_back({activeFlag, f.type, f.size, f.flowDiameter, f.setPressure, f.alphaGas,
-                        f.alphaLiquid10, f.alphaLiquid25, f.overpressure, f.relievingPressure});
+    windows_.push_back({activeFlag, nullptr, f.type, f.size, f.flowDiameter, f.setPressure,
+                        f.alphaGas, f.alphaLiquid10, f.alphaLiquid25, f.overpressure,
+                        f.relievingPressure});
+    return true;
+}
+
+bool TfrmWybor_zaworu::AddLazyWindow(bool* activeFlag,
+                                     std::function<CapacityValveFields()> fields) {
+    if (!AddWindow(activeFlag, CapacityValveFields{}))
+        return false;
+    windows_.back().provide = std::move(fields);
     return true;
 }
 
@@ -188,7 +198,7 @@ void TfrmWybor_zaworu::ListBox_SizeClick() {
     ChoiceList::Refill(ListBox_Cisnienie, t.setPressureTexts);
     Edit1->setText(t.sizes[static_cast<size_t>(size)].flowDiameterText);
     const double d = Convert::ToDouble(Edit1->text());
-    Edit2->setText(Convert::FixedText(Catalogue::FlowArea(d), 2, 1));
+    Edit2->setText(Convert::FixedText(Obliczenia::FlowArea(d), 2, 1));
 }
 
 void TfrmWybor_zaworu::ListBox_CisnienieClick() {
@@ -212,7 +222,13 @@ void TfrmWybor_zaworu::ListBox_CisnienieClick() {
     Edit5->setText(a.liquid25 == 0 ? QString() : Coefficient(a.liquid25));
 }
 
-void TfrmWybor_zaworu::Fill(const Window& w, const QString& setPressure) const {
+void TfrmWybor_zaworu::Fill(Window& w, const QString& setPressure) const {
+    if (w.provide) {
+        const CapacityValveFields f = w.provide();
+        w = {w.activeFlag,       nullptr,    f.type,          f.size,          f.flowDiameter,
+             f.setPressure,      f.alphaGas, f.alphaLiquid10, f.alphaLiquid25, f.overpressure,
+             f.relievingPressure};
+    }
     SetText(w.type, Dane::ChosenValveType);
     SetText(w.size, Dane::ChosenValveSize);
     SetText(w.flowDiameter, Edit1->text());
@@ -236,7 +252,7 @@ void TfrmWybor_zaworu::Button1Click() {
     for (bool* flag : kFillOrder) {
         if (!*flag)
             continue;
-        for (const Window& w : windows_)
+        for (Window& w : windows_)
             if (w.activeFlag == flag)
                 Fill(w, setPressure);
     }

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <functional>
 #include <vector>
 
 class QLineEdit;
@@ -23,6 +24,9 @@ public:
     // its capacity flag (Dane::AirCapacityActive, WaterCapacityActive or
     // SteamCapacityActive); any other flag is refused (false).
     bool AddWindow(bool* activeFlag, const CapacityValveFields& fields);
+    // The same for a window that builds its fields when first needed: `fields`
+    // is asked for them when "OK" first fills the window.
+    bool AddLazyWindow(bool* activeFlag, std::function<CapacityValveFields()> fields);
 
     void ListBox_typClick();
     void ListBox_SizeClick();
@@ -36,10 +40,11 @@ protected:
 private:
     struct Window {
         bool* activeFlag;
+        std::function<CapacityValveFields()> provide; // until the fields are known
         QPointer<QLineEdit> type, size, flowDiameter, setPressure, alphaGas, alphaLiquid10,
             alphaLiquid25, overpressure, relievingPressure;
     };
-    void Fill(const Window& window, const QString& setPressure) const;
+    void Fill(Window& window, const QString& setPressure) const;
     void ClearCoefficients();
 
     QListWidget* ListBox_typ;

@@ -1,4 +1,4 @@
-#include "app/Convert.h"
+#include "data/Convert.h"
 
 #include <QLocale>
 

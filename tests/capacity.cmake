@@ -12,8 +12,6 @@ add_dependencies(test_capacity_calc kalmo_runtime_files)
 kalmo_gui_test(test_flow_water test_flow_water.cpp test_capacity_fixture.h)
 kalmo_gui_test(test_flow_steam test_flow_steam.cpp test_capacity_fixture.h)
 kalmo_gui_test(test_flow_air test_flow_air.cpp test_capacity_fixture.h)
-# The report pages laid out with the build's bitmaps.
-kalmo_gui_test(test_capacity_layout test_capacity_layout.cpp)
 
 find_program(KALMO_PDFTOTEXT pdftotext)
 foreach(test test_flow_water test_flow_steam test_flow_air)

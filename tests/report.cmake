@@ -4,6 +4,8 @@
 kalmo_core_test(test_report_content test_report_content.cpp)
 kalmo_gui_test(test_report_output test_report_output.cpp ReportSample.h)
 kalmo_gui_test(test_report_files test_report_files.cpp)
+# Every report's pages laid out with the build's bitmaps and steam table.
+kalmo_gui_test(test_report_layout test_report_layout.cpp)
 
 find_program(KALMO_PDFTOTEXT pdftotext)
 find_program(KALMO_PDFINFO pdfinfo)

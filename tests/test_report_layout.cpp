@@ -1,6 +1,6 @@
-// The capacity reports laid out on both paths with the build's bitmaps: no body
-// line runs into the ink of a formula or another line, and everything stays on
-// the page.
+// Every report laid out on both paths with the build's bitmaps: no body line
+// runs into the ink of a formula or another line, and everything stays on the
+// page.
 
 #include "GuiTest.h"
 
@@ -10,6 +10,8 @@
 #include "data/Dane.h"
 #include "report/Layout.h"
 #include "report/ReportPainter.h"
+#include "selection/SteamSelection.h"
+#include "selection/WaterSelection.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -82,9 +85,10 @@ void ExpectNoOverlap(const std::vector<Span>& spans, int pageBottom) {
     }
 }
 
+// A capacity report, or a selection's report that may be refused.
 struct ReportCase {
     const char* name;
-    std::function<Report::Content()> make;
+    std::function<Selection::Outcome<Report::Content>()> make;
 };
 
 // Test names show the case's name.
@@ -124,6 +128,25 @@ TFlowAirData Air(double p2) {
     return d;
 }
 
+// SV20 1 1/2" (d 35, αg 0.53) at 6.0 bar, b1 = 10 %, the size selected for 2000
+// kg/h to the atmosphere and 1200 kg/h against 5.9 bar.
+TDoborSteamData SelectedSteam(double p2, double required) {
+    TDoborSteamData s;
+    s.ValveType = QStringLiteral("SV20");
+    s.ValveSize = QStringLiteral("1 1/2\"");
+    s.FlowDiameter = 35;
+    s.SetPressure = 6;
+    s.RelievingPressure = 6.6;
+    s.BackPressure = p2;
+    s.AlphaGas = 0.53;
+    s.RequiredCapacity = required;
+    s.Capacity = Obliczenia::SteamCapacity(35, 6.6, p2, 0.53).value();
+    s.SaturationTemp = 441.7;
+    s.LatentHeat = 2061.7;
+    s.HeatPower = s.LatentHeat * s.Capacity / 3600;
+    return s;
+}
+
 const ReportCase kReports[] = {
     {"Water",
      [] {
@@ -142,12 +165,33 @@ const ReportCase kReports[] = {
     {"SteamSubcritical", [] { return Capacity::ReportContent(Steam(5.9)); }},
     {"AirCritical", [] { return Capacity::ReportContent(Air(0)); }},
     {"AirSubcritical", [] { return Capacity::ReportContent(Air(9)); }},
+    // SV20 1 1/2" (αc 0.35) at 6.0 bar selected for 40 000 kg/h of water, with
+    // the record's b1 = 10 % and t1 = 20 °C.
+    {"WaterSelection",
+     [] {
+         TDoborWaterData d;
+         d.ValveType = QStringLiteral("SV20");
+         d.ValveSize = QStringLiteral("1 1/2\"");
+         d.FlowDiameter = 35;
+         d.SetPressure = 6;
+         d.RelievingPressure = 6.6;
+         d.AlphaLiquid10 = 0.35;
+         d.RequiredCapacity = 40000;
+         d.Capacity = Obliczenia::WaterCapacity(35, 6.6, 10, 0, 20, 0.35, 0).value();
+         return WaterSelection::ReportContent(d);
+     }},
+    {"SteamSelectionCritical",
+     [] { return SteamSelection::ReportContent(SelectedSteam(0, 2000)); }},
+    {"SteamSelectionSubcritical",
+     [] { return SteamSelection::ReportContent(SelectedSteam(5.9, 1200)); }},
 };
 
-class CapacityLayout : public GuiTest, public ::testing::WithParamInterface<ReportCase> {};
+class ReportLayout : public GuiTest, public ::testing::WithParamInterface<ReportCase> {};
 
-TEST_P(CapacityLayout, PdfPagesAt96Dpi) {
-    const Report::Content r = GetParam().make();
+TEST_P(ReportLayout, PdfPagesAt96Dpi) {
+    const auto made = GetParam().make();
+    ASSERT_TRUE(made) << made.Message().toStdString();
+    const Report::Content& r = *made;
     // An A4 page is 2970 tenths of a millimetre.
     const int pageBottom = qRound(2970 / 254.0 * 96);
     const int headerEnd = qRound(200 / 254.0 * 96);
@@ -157,8 +201,10 @@ TEST_P(CapacityLayout, PdfPagesAt96Dpi) {
     }
 }
 
-TEST_P(CapacityLayout, PrinterPagesAt600Dpi) {
-    const Report::Content r = GetParam().make();
+TEST_P(ReportLayout, PrinterPagesAt600Dpi) {
+    const auto made = GetParam().make();
+    ASSERT_TRUE(made) << made.Message().toStdString();
+    const Report::Content& r = *made;
     // The printable area of an A4 page at 600 dpi.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -175,7 +221,7 @@ TEST_P(CapacityLayout, PrinterPagesAt600Dpi) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Capacity, CapacityLayout, ::testing::ValuesIn(kReports),
+INSTANTIATE_TEST_SUITE_P(Reports, ReportLayout, ::testing::ValuesIn(kReports),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

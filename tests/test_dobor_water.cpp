@@ -378,6 +378,21 @@ TEST_F(DoborWater, ChangesClearTheResultsAndKeepP1InTheRecord) {
     }
 }
 
+// The controls are built when the window is first needed: when it is shown, or
+// when the valve type dialog fills it before it was ever shown.
+TEST_F(DoborWater, ControlsAreBuiltWhenFirstNeeded) {
+    EXPECT_FALSE(window->IsBuilt());
+    EXPECT_EQ(window->findChild<QLineEdit*>(), nullptr);
+    Dane::WaterSelectionActive = true;
+    dobor->show();
+    ClickItem(Find<QListWidget>(dobor, QStringLiteral("ListBox_typ")), QStringLiteral("SV20"));
+    ClickItem(Find<QListWidget>(dobor, QStringLiteral("ListBox_Cisnienie")), QStringLiteral("6.0"));
+    QTest::mouseClick(Find<QPushButton>(dobor, QStringLiteral("Button1")), Qt::LeftButton);
+    EXPECT_TRUE(window->IsBuilt());
+    EXPECT_EQ(Text(window, "Edit11"), "SV20");
+    EXPECT_EQ(Text(window, "Edit6"), "6.0");
+}
+
 TEST_F(DoborWater, ReopeningShowsTheLastSelection) {
     Select(QStringLiteral("10000"));
     Type(window, "Edit5", QStringLiteral("35.25"));

@@ -215,6 +215,7 @@ const QStringList kTypes = {"SV10",
 // ---- the valve choice dialog ------------------------------------------------
 
 TEST_F(ValveDialogs, ValveChoiceFormAndCaptions) {
+    wybor->EnsureBuilt();
     EXPECT_EQ(wybor->objectName(), "frmWybor_zaworu");
     EXPECT_EQ(wybor->windowTitle(), "Wybór zaworu bezpieczeństwa");
     EXPECT_EQ(Help::HelpContextOf(wybor), 20);
@@ -521,6 +522,7 @@ TEST_F(ValveDialogs, DestroyedWindowIsNoLongerFilled) {
 // ---- the valve type choice dialog -------------------------------------------
 
 TEST_F(ValveDialogs, TypeChoiceFormAndCaptions) {
+    dobor->EnsureBuilt();
     EXPECT_EQ(dobor->objectName(), "frmDobor");
     EXPECT_EQ(dobor->windowTitle(), "   Dobór zaworu bezpieczeństwa");
     EXPECT_EQ(Help::HelpContextOf(dobor), 19);

@@ -31,11 +31,13 @@ constexpr int kHelpContext = 19;
 
 } // namespace
 
-TfrmDobor::TfrmDobor(QWidget* parent) : QDialog(parent, DialogFrame(true)) {
+TfrmDobor::TfrmDobor(QWidget* parent) : LazyDialog(parent, DialogFrame(true)) {
     setObjectName(QStringLiteral("frmDobor"));
     setWindowTitle(QStringLiteral("   Dobór zaworu bezpieczeństwa"));
     Help::SetHelpContext(this, kHelpContext);
+}
 
+void TfrmDobor::Build() {
     auto* typeGroup = new QGroupBox(QStringLiteral("Typ zaworu"), this);
     typeGroup->setObjectName(QStringLiteral("GroupBox1"));
     ListBox_typ = ChoiceList::Create(typeGroup, QStringLiteral("ListBox_typ"),

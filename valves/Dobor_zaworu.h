@@ -7,6 +7,8 @@
 
 #include "valves/ValveFields.h"
 
+#include "app/LazyDialog.h"
+
 #include <QDialog>
 #include <QPointer>
 
@@ -16,7 +18,7 @@
 class QLineEdit;
 class QListWidget;
 
-class TfrmDobor : public QDialog {
+class TfrmDobor : public LazyDialog {
     Q_OBJECT
 public:
     explicit TfrmDobor(QWidget* parent = nullptr);
@@ -34,6 +36,7 @@ public:
     void Button2Click(); // "Anuluj"
 
 protected:
+    void Build() override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -43,7 +46,7 @@ private:
         QPointer<QLineEdit> type, setPressure;
     };
 
-    QListWidget* ListBox_typ;
-    QListWidget* ListBox_Cisnienie;
+    QListWidget* ListBox_typ = nullptr;
+    QListWidget* ListBox_Cisnienie = nullptr;
     std::vector<Window> windows_;
 };

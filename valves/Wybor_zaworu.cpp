@@ -48,11 +48,13 @@ QGroupBox* NewGroup(QWidget* parent, const QString& name, const QString& title) 
 
 } // namespace
 
-TfrmWybor_zaworu::TfrmWybor_zaworu(QWidget* parent) : QDialog(parent, DialogFrame(true)) {
+TfrmWybor_zaworu::TfrmWybor_zaworu(QWidget* parent) : LazyDialog(parent, DialogFrame(true)) {
     setObjectName(QStringLiteral("frmWybor_zaworu"));
     setWindowTitle(QStringLiteral("Wybór zaworu bezpieczeństwa"));
     Help::SetHelpContext(this, kHelpContext);
+}
 
+void TfrmWybor_zaworu::Build() {
     QGroupBox* typeGroup =
         NewGroup(this, QStringLiteral("GroupBox1"), QStringLiteral("Typ zaworu"));
     ListBox_typ = ChoiceList::Create(typeGroup, QStringLiteral("ListBox_typ"),

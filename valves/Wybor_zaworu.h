@@ -6,6 +6,8 @@
 
 #include "valves/ValveFields.h"
 
+#include "app/LazyDialog.h"
+
 #include <QDialog>
 #include <QPointer>
 
@@ -15,7 +17,7 @@
 class QLineEdit;
 class QListWidget;
 
-class TfrmWybor_zaworu : public QDialog {
+class TfrmWybor_zaworu : public LazyDialog {
     Q_OBJECT
 public:
     explicit TfrmWybor_zaworu(QWidget* parent = nullptr);
@@ -35,6 +37,7 @@ public:
     void Button2Click(); // "Anuluj"
 
 protected:
+    void Build() override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -47,13 +50,13 @@ private:
     void Fill(Window& window, const QString& setPressure) const;
     void ClearCoefficients();
 
-    QListWidget* ListBox_typ;
-    QListWidget* ListBox_Size;
-    QListWidget* ListBox_Cisnienie;
-    QLineEdit* Edit1; // d [mm]
-    QLineEdit* Edit2; // A [mm²]
-    QLineEdit* Edit3; // α for gases and steam
-    QLineEdit* Edit4; // αc for liquids at b1 = 10 %
-    QLineEdit* Edit5; // αc for liquids at b1 = 25 %, empty when not certified
+    QListWidget* ListBox_typ = nullptr;
+    QListWidget* ListBox_Size = nullptr;
+    QListWidget* ListBox_Cisnienie = nullptr;
+    QLineEdit* Edit1 = nullptr; // d [mm]
+    QLineEdit* Edit2 = nullptr; // A [mm²]
+    QLineEdit* Edit3 = nullptr; // α for gases and steam
+    QLineEdit* Edit4 = nullptr; // αc for liquids at b1 = 10 %
+    QLineEdit* Edit5 = nullptr; // αc for liquids at b1 = 25 %, empty when not certified
     std::vector<Window> windows_;
 };

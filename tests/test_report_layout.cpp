@@ -28,6 +28,7 @@ namespace {
 struct Span {
     int top, bottom; // bottom excluded
     QString what;
+    int right = 0; // the right edge of its ink
 };
 
 // The rows of an image down to its last row with ink: a formula's white margin
@@ -60,7 +61,8 @@ std::vector<Span> Body(const Report::Page& page, int headerEnd, int unitsPerInch
             const QRectF ink = metrics.tightBoundingRect(op.text);
             const qreal baseline = op.rect.top() + metrics.ascent();
             spans.push_back({int(std::floor(baseline + ink.top())),
-                             int(std::ceil(baseline + ink.bottom())), op.text});
+                             int(std::ceil(baseline + ink.bottom())), op.text,
+                             int(std::ceil(op.rect.left() + ink.right()))});
         } else {
             const QImage image = QImageReader(Dane::ProgramDir + op.file).read();
             EXPECT_FALSE(image.isNull()) << op.file.toStdString();
@@ -68,7 +70,9 @@ std::vector<Span> Body(const Report::Page& page, int headerEnd, int unitsPerInch
             const int boxHeight = op.rect.size().isEmpty() ? image.height() : op.rect.height();
             const int height =
                 (InkedRows(image) * boxHeight + image.height() - 1) / std::max(1, image.height());
-            spans.push_back({op.rect.top(), op.rect.top() + height, op.file});
+            const int width = op.rect.size().isEmpty() ? image.width() : op.rect.width();
+            spans.push_back(
+                {op.rect.top(), op.rect.top() + height, op.file, op.rect.left() + width});
         }
     }
     std::sort(spans.begin(), spans.end(),
@@ -76,10 +80,12 @@ std::vector<Span> Body(const Report::Page& page, int headerEnd, int unitsPerInch
     return spans;
 }
 
-void ExpectNoOverlap(const std::vector<Span>& spans, int pageBottom) {
+void ExpectNoOverlap(const std::vector<Span>& spans, int pageBottom, int pageRight) {
     for (size_t i = 1; i < spans.size(); ++i)
         EXPECT_GE(spans[i].top, spans[i - 1].bottom)
             << spans[i - 1].what.toStdString() << " runs into " << spans[i].what.toStdString();
+    for (const Span& s : spans)
+        EXPECT_LE(s.right, pageRight) << s.what.toStdString();
     if (!spans.empty()) {
         EXPECT_LE(spans.back().bottom, pageBottom) << spans.back().what.toStdString();
     }
@@ -197,7 +203,8 @@ TEST_P(ReportLayout, PdfPagesAt96Dpi) {
     const int headerEnd = qRound(200 / 254.0 * 96);
     for (int page = 1; page <= r.PdfPages(); ++page) {
         SCOPED_TRACE("PDF page " + std::to_string(page));
-        ExpectNoOverlap(Body(Report::PdfPage(r, page, 96), headerEnd, 96), pageBottom);
+        ExpectNoOverlap(Body(Report::PdfPage(r, page, 96), headerEnd, 96), pageBottom,
+                        qRound(2100 / 254.0 * 96));
     }
 }
 
@@ -217,7 +224,7 @@ TEST_P(ReportLayout, PrinterPagesAt600Dpi) {
         const int headerEnd = laid.reportY + 40 + 4 * laid.reportStep;
         // The footer stands at the right, beside the last lines: only the
         // page's bottom edge limits the body.
-        ExpectNoOverlap(Body(laid, headerEnd, Report::PrinterDpi), area.height());
+        ExpectNoOverlap(Body(laid, headerEnd, Report::PrinterDpi), area.height(), area.width());
     }
 }
 

@@ -204,8 +204,10 @@ void CapacityWindow::ShowRelievingPressure(double p1) {
 
 void CapacityWindow::Button1Click() {
     // A text that is no number would enter the record as 0: refused first.
-    if (!AllFieldsAreNumbers())
+    if (!AllFieldsAreNumbers()) {
+        ForgetCalculation();
         return;
+    }
     ReadFields();
     const Capacity::Outcome outcome = Calculate();
     if (!outcome.Succeeded()) {

@@ -8,7 +8,8 @@
 //    its results or its message;
 //  - the print button prints the last successful calculation as a whole (its
 //    inputs and results together, taken when it succeeded), never the fields
-//    or a record that later changes and refusals have written into.
+//    or a record that later changes and refusals have written into; after a
+//    refused or unsuccessful "Oblicz" there is nothing to print.
 
 #include "app/CalcWindow.h"
 #include "app/FieldForm.h"
@@ -96,6 +97,8 @@ protected:
     virtual void ShowResults() = 0;
     // The report of the last successful calculation, or why there is none.
     virtual Calc::Outcome<Report::Content> LastReport() const = 0;
+    // A refused "Oblicz" leaves nothing to print.
+    virtual void ForgetCalculation() = 0;
 
     // p1 = p × (1 + b1/100) from Edit1 and Edit3 as Edit4 shows it.
     void ShowRelievingPressure(double p1);
@@ -162,9 +165,12 @@ protected:
         const Capacity::Outcome outcome = Core::Oblicz(record_);
         if (outcome.Succeeded())
             last_ = record_;
+        else
+            last_.reset();
         return outcome;
     }
     void ShowResults() override { FieldForm::ShowResults(this, Core::Fields(), record_); }
+    void ForgetCalculation() override { last_.reset(); }
     ::Calc::Outcome<Report::Content> LastReport() const override {
         if (!last_)
             return ::Calc::Refusal::Because(::Calc::Refusal::Kind::NothingToPrint);

@@ -10,7 +10,8 @@
 //    the fields into the window's record, calls the record's Oblicz and shows
 //    its results or its message;
 //  - the print button prints the last successful selection as a whole, never
-//    the fields or a record that later changes and refusals have written into.
+//    the fields or a record that later changes and refusals have written into;
+//    after a refused or unsuccessful "Oblicz" there is nothing to print.
 //
 // A window on its record (SelectionWindowOn) is its constructor, its change
 // handlers and, where its form departs from the pattern (radio groups, spin
@@ -139,6 +140,9 @@ public:
     Record LastSelection() const { return last_ ? *last_ : Record(); }
 
     void Button1Click() override {
+        // A refused or unsuccessful "Oblicz" leaves nothing to print; the result
+        // fields keep what they show.
+        last_.reset();
         // A text that is no number would enter the record as 0: refused first.
         if (!AllFieldsAreNumbers())
             return;

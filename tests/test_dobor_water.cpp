@@ -200,7 +200,7 @@ TEST_F(DoborWater, ExactlyOnASizesCapacityIsSelectedButTheReportRefuses) {
     EXPECT_TRUE(modalsShown.size() == 1) << "no print dialog after the type dialog";
 }
 
-TEST_F(DoborWater, AboveTheLargestSizeKeepsThePreviousSelection) {
+TEST_F(DoborWater, AboveTheLargestSizeKeepsThePreviousResultsButNotThePrint) {
     Select(QStringLiteral("10000"));
     const TDoborWaterData before = Dane::DoborWaterData;
     Type(window, "Edit3", QStringLiteral("45730"));
@@ -209,7 +209,7 @@ TEST_F(DoborWater, AboveTheLargestSizeKeepsThePreviousSelection) {
     EXPECT_EQ(Dane::DoborWaterData.RequiredCapacity, 45730) << "the inputs go to the record";
     EXPECT_EQ(Dane::DoborWaterData.ValveSize, before.ValveSize);
     EXPECT_EQ(Dane::DoborWaterData.Capacity, before.Capacity);
-    EXPECT_EQ(window->LastSelection().RequiredCapacity, 10000);
+    EXPECT_FALSE(window->LastCalculation()) << "the user's last calculation failed";
     EXPECT_EQ(Results(), (std::vector<QString>{"", "", ""})) << "the typing emptied them";
 }
 
@@ -443,18 +443,21 @@ TEST_F(DoborWater, PdfReportEndToEnd) {
     EXPECT_NEAR(Dane::DoborWaterData.VolumeCapacity, 15.2048, 1e-4);
 }
 
-// After a selection the user picks another valve type, and a later "Oblicz"
-// is refused: the report still describes the selection as a whole.
+// After a selection the user picks another valve type: the report still
+// describes the selection as a whole. A later refused "Oblicz" leaves nothing
+// to print.
 TEST_F(DoborWater, TheReportDescribesTheLastSelection) {
     Dane::ProgramDir = OwnProgramDir(QStringList{"SV10", "SV20"} + ReportFiles());
     Select(QStringLiteral("10000"));
     ChooseType(window, QStringLiteral("SV20"), QStringLiteral("10.0"));
+    const QStringList lines = PdfLines(SavePdf(window, QStringLiteral("woda.pdf")));
+    EXPECT_TRUE(warnings.empty());
     Type(window, "Edit4", QStringLiteral("9"));
     Click(window, "Button1");
     EXPECT_EQ(WarningTexts(), std::vector<QString>{kIncomplete});
     warnings.clear();
-    const QStringList lines = PdfLines(SavePdf(window, QStringLiteral("woda.pdf")));
-    EXPECT_TRUE(warnings.empty());
+    EXPECT_FALSE(QFileInfo::exists(SavePdf(window, QStringLiteral("odmowa.pdf"))));
+    EXPECT_EQ(WarningTexts(), std::vector<QString>{kNoData});
     for (const char* line :
          {"Typ: PRX SV10 1\"", "Powierzchnia kanału przepływowego A: 314.2 mm2",
           "Ciśnienie początku otwarcia p: 5.00 bar",

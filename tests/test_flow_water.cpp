@@ -272,15 +272,7 @@ TEST_F(FlowWater, ReportIsTheLastSuccessfulCalculation) {
     EXPECT_EQ(Text(water, "Edit2"), "");
     EXPECT_EQ(Text(water, "Edit7"), "");
     ChooseValve(water, "SV20", "3/4\"", "6.0");
-    Type(water, "Edit3", "9.9");
-    Click(water, "Button1");
-    EXPECT_EQ(WarningTexts(), std::vector<QString>{kOverpressure});
-    // The record took the refused inputs ...
-    EXPECT_EQ(Dane::FlowWaterData.ValveType, "SV20");
-    EXPECT_EQ(Dane::FlowWaterData.Overpressure, 9.9);
-    // ... the report does not.
-    ASSERT_TRUE(water->LastCalculation());
-    EXPECT_EQ(water->LastCalculation()->ValveType, "SV10");
+    // Changes after a success still print that success.
     const std::vector<QString> pages = PrintPdf(water, QStringLiteral("woda.pdf"));
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_TRUE(HasLine(pages[0], QStringLiteral("Typ: PRX SV10  1/2\"")));
@@ -288,6 +280,17 @@ TEST_F(FlowWater, ReportIsTheLastSuccessfulCalculation) {
     EXPECT_TRUE(HasLine(pages[0], QStringLiteral("b1:   10.0 %")));
     EXPECT_TRUE(HasLine(pages[0], QStringLiteral("m: 5999.5 kg/h")));
     EXPECT_FALSE(pages[0].contains(QStringLiteral("SV20")));
+    // A refused "Oblicz": the record took the refused inputs, and there is
+    // nothing to print.
+    Type(water, "Edit3", "9.9");
+    Click(water, "Button1");
+    EXPECT_EQ(WarningTexts(), std::vector<QString>{kOverpressure});
+    EXPECT_EQ(Dane::FlowWaterData.ValveType, "SV20");
+    EXPECT_EQ(Dane::FlowWaterData.Overpressure, 9.9);
+    EXPECT_FALSE(water->LastCalculation());
+    warnings.clear();
+    Click(water, "Button4");
+    EXPECT_EQ(WarningTexts(), std::vector<QString>{kNoData});
 }
 
 TEST_F(FlowWater, TwentyFivePercentCoefficientInTheReport) {

@@ -4,6 +4,7 @@
 #include "app/Kalmo3.h"
 #include "app/Messages.h"
 #include "app/Startup.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     app.setApplicationName(QStringLiteral("KALMO"));
+    Translations::InstallPolish(&app);
     app.setWindowIcon(QIcon(QApplication::applicationDirPath() + QStringLiteral("/kalmo.png")));
     Help::InstallF1Handler(&app);
 

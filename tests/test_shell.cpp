@@ -6,9 +6,11 @@
 #include "app/Opcje.h"
 #include "app/Oprogramie.h"
 #include "app/Startup.h"
+#include "app/Translations.h"
 #include "data/Dane.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -20,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
@@ -247,3 +250,16 @@ TEST_F(Shell, AboutDialogFromTheMenu) {
 }
 
 } // namespace
+
+// The standard dialogs and context menus speak Polish whatever the process
+// locale (the tests run under C.UTF-8).
+TEST_F(Shell, StandardTextsArePolish) {
+    QTranslator* polish = Translations::InstallPolish(qApp);
+    ASSERT_NE(polish, nullptr) << "qt6-translations-l10n is needed";
+    QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Save)->text().remove('&'), "Zachowaj");
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().remove('&'), "Anuluj");
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste").remove('&'), "Wklej");
+    QCoreApplication::removeTranslator(polish);
+    delete polish;
+}

@@ -64,6 +64,9 @@ Outcome Output(QWidget* window, const Content& content) {
 Outcome Print(QWidget* window, const Content& content, bool withCard) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
+    // The print queue shows the job by the window's caption.
+    if (window)
+        printer.setDocName(QStringLiteral("KALMO - ") + window->windowTitle().trimmed());
     QPrintDialog dialog(&printer, window);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     if (Messages::ExecModal(&dialog) != QDialog::Accepted)

@@ -479,6 +479,7 @@ TEST_F(DoborWater, PrintedWithTheCardOfTheSelectedType) {
         EXPECT_NE(print, nullptr);
         if (!print)
             return int(QDialog::Rejected);
+        EXPECT_EQ(print->printer()->docName(), "KALMO - Dobór zaworu - woda");
         print->printer()->setOutputFormat(QPrinter::PdfFormat);
         print->printer()->setOutputFileName(out);
         return int(QDialog::Accepted);

@@ -153,11 +153,10 @@ void CalcWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         if (layout())
             layout()->setSizeConstraint(QLayout::SetFixedSize);
-        if (const QScreen* s = screen()) {
-            adjustSize();
-            move(s->availableGeometry().center() - rect().center());
-        }
+        CenterOnScreen(this);
         FormShow();
+        if (firstField_)
+            firstField_->setFocus(Qt::OtherFocusReason);
     }
     QWidget::showEvent(event);
 }

@@ -80,6 +80,8 @@ protected:
     void ClearResults();
 
     void SetPrintButton(QPushButton* button) { printButton_ = button; }
+    // The field that has the focus when the window is shown: the first of its form.
+    void SetFirstField(QWidget* field) { firstField_ = field; }
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -100,6 +102,7 @@ private:
     std::vector<Field> fields_;
     std::vector<QLineEdit*> results_;
     QPushButton* printButton_ = nullptr;
+    QWidget* firstField_ = nullptr;
     bool checking_ = false;
     bool built_ = false;
 };

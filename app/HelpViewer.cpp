@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,12 +16,15 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace Help {
 namespace {
@@ -238,6 +242,8 @@ public:
                     .arg(HelpDir().toHtmlEscaped()));
         }
         MarkInContents(browser_->source().fileName());
+        if (!isVisible())
+            PlaceOnScreen();
         if (isMinimized()) {
             showNormal();
         } else {
@@ -248,6 +254,18 @@ public:
     }
 
 private:
+    // At most 960 × 640 and nine tenths of the screen of the window the user
+    // works in, centred on it: never off the bottom of a small screen.
+    void PlaceOnScreen() {
+        const QWidget* active = QApplication::activeWindow();
+        const QScreen* s = active ? active->screen() : QGuiApplication::primaryScreen();
+        if (!s)
+            return;
+        const QRect area = s->availableGeometry();
+        resize(std::min(960, area.width() * 9 / 10), std::min(640, area.height() * 9 / 10));
+        move(area.center() - rect().center());
+    }
+
     // The browser keeps the page it already shows; it is read again, so that the text on
     // the screen is always that of the file.
     void Open(const QUrl& url) {

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfrmKoniec::TfrmKoniec(QWidget* parent) : QDialog(parent, DialogFrame(false)) {
+TfrmKoniec::TfrmKoniec(QWidget* parent) : QDialog(parent, DialogFrame(true)) {
     setObjectName(QStringLiteral("frmKoniec"));
     setWindowTitle(QStringLiteral("   Koniec pracy programu"));
 
@@ -46,6 +46,7 @@ TfrmKoniec::TfrmKoniec(QWidget* parent) : QDialog(parent, DialogFrame(false)) {
 
 void TfrmKoniec::showEvent(QShowEvent* event) {
     Image1->setPixmap(QPixmap(Dane::ProgramDir + QStringLiteral("koniec.png")));
+    CenterOnScreen(this);
     QDialog::showEvent(event);
 }
 

@@ -33,7 +33,13 @@ void Warning(QWidget* parent, const QString& text, const QString& caption) {
     box.exec();
 }
 
-int ExecModal(QDialog* dialog) {
+int ExecModal(QDialog* dialog, QWidget* opener) {
+    if (opener) {
+        QWidget* owner = opener->window();
+        if (dialog->parentWidget() != owner)
+            dialog->setParent(owner, dialog->windowFlags());
+        dialog->setWindowModality(Qt::WindowModal);
+    }
     if (modalHandler())
         return modalHandler()(dialog);
     return dialog->exec();

@@ -19,7 +19,10 @@ QString Caution(); // "Uwaga!"
 void Warning(QWidget* parent, const QString& text, const QString& caption = Caution());
 
 // Runs a dialog modally and returns its result (QDialog::Accepted / Rejected).
-int ExecModal(QDialog* dialog);
+// A dialog a window opens (`opener`) belongs to that window: it is made a
+// child window of it, so that window managers keep it above it, and it blocks
+// only that window and the main window, so that the help window stays usable.
+int ExecModal(QDialog* dialog, QWidget* opener = nullptr);
 
 using WarningHandler =
     std::function<void(QWidget* parent, const QString& text, const QString& caption)>;

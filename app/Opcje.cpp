@@ -51,6 +51,7 @@ TfrmOpcje::TfrmOpcje(QWidget* parent) : QDialog(parent, DialogFrame(true)) {
 
 void TfrmOpcje::showEvent(QShowEvent* event) {
     FormActivate();
+    CenterOnScreen(this);
     QDialog::showEvent(event);
 }
 

@@ -97,6 +97,7 @@ QString TfrmOprogramie::Disclaimer() {
 
 void TfrmOprogramie::showEvent(QShowEvent* event) {
     FormShow();
+    CenterOnScreen(this);
     QDialog::showEvent(event);
 }
 

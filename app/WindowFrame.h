@@ -4,6 +4,9 @@
 
 #include <Qt>
 
+class QApplication;
+class QWidget;
+
 inline Qt::WindowFlags DialogFrame(bool staysOnTop) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
@@ -11,3 +14,17 @@ inline Qt::WindowFlags DialogFrame(bool staysOnTop) {
         flags |= Qt::WindowStaysOnTopHint;
     return flags;
 }
+
+// Centres a window on its screen at its size hint, before it is first mapped
+// (from its show event), so that no window manager's placement moves it.
+void CenterOnScreen(QWidget* window);
+
+// Whether a window has the dialog frame.
+bool HasDialogFrame(const QWidget* window);
+
+// Keeps the frame fixed as window managers show it: every window with the
+// dialog frame is given its fixed size before it is first mapped, and on X11
+// the window type of a utility dialog, which window managers that draw a
+// minimise button on every dialog (openbox) leave without one. Minimising a
+// window the user cannot get back from the task bar would only hide it.
+void InstallFixedFrames(QApplication* app);

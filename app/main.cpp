@@ -5,6 +5,7 @@
 #include "app/Messages.h"
 #include "app/Startup.h"
 #include "app/Translations.h"
+#include "app/WindowFrame.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     app.setQuitOnLastWindowClosed(false);
     app.setApplicationName(QStringLiteral("KALMO"));
     Translations::InstallPolish(&app);
+    InstallFixedFrames(&app);
     app.setWindowIcon(QIcon(QApplication::applicationDirPath() + QStringLiteral("/kalmo.png")));
     Help::InstallF1Handler(&app);
 

@@ -178,6 +178,7 @@ void CapacityWindow::FinishForm(const std::vector<QWidget*>& fields) {
         chain.push_back(b);
     for (size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+    SetFirstField(chain.front());
 }
 
 CapacityValveFields CapacityWindow::ValveFields() {
@@ -223,7 +224,7 @@ void CapacityWindow::Button2Click() {
 
 void CapacityWindow::Button3Click() {
     if (valveDialog_)
-        Messages::ExecModal(valveDialog_);
+        Messages::ExecModal(valveDialog_, this);
 }
 
 void CapacityWindow::Button4Click() {

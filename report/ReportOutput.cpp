@@ -69,7 +69,7 @@ Outcome Print(QWidget* window, const Content& content, bool withCard) {
         printer.setDocName(QStringLiteral("KALMO - ") + window->windowTitle().trimmed());
     QPrintDialog dialog(&printer, window);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
-    if (Messages::ExecModal(&dialog) != QDialog::Accepted)
+    if (Messages::ExecModal(&dialog, window) != QDialog::Accepted)
         return Outcome::Cancelled;
     QString error;
     if (!PrintOn(printer, content, &error)) {
@@ -124,7 +124,7 @@ Outcome SavePdf(QWidget* window, const Content& content) {
     dialog.setNameFilter(QStringLiteral("Pliki PDF (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (Messages::ExecModal(&dialog) != QDialog::Accepted)
+    if (Messages::ExecModal(&dialog, window) != QDialog::Accepted)
         return Outcome::Cancelled;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty() || files.first().isEmpty())

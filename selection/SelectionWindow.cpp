@@ -204,6 +204,7 @@ void SelectionWindow::ChainTabOrder(std::vector<QWidget*> chain) {
         chain.push_back(b);
     for (size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+    SetFirstField(chain.front());
 }
 
 void SelectionWindow::AlignLabelColumns() {
@@ -228,7 +229,7 @@ void SelectionWindow::Button2Click() {
 
 void SelectionWindow::Button3Click() {
     if (valveTypeDialog_)
-        Messages::ExecModal(valveTypeDialog_);
+        Messages::ExecModal(valveTypeDialog_, this);
 }
 
 void SelectionWindow::ZeroResults() {

@@ -143,6 +143,10 @@ protected:
                      const QString& pressure) {
         onModal = [&](QDialog* dialog) {
             EXPECT_EQ(dialog, wybor);
+            // It belongs to the window that opened it and blocks only it and
+            // the main window.
+            EXPECT_EQ(dialog->parentWidget(), window);
+            EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
             dialog->show();
             ClickItem(Find<QListWidget>(dialog, QStringLiteral("ListBox_typ")), type);
             ClickItem(Find<QListWidget>(dialog, QStringLiteral("ListBox_Size")), size);

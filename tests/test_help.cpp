@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -193,6 +194,9 @@ TEST_F(HelpViewer, IsOneWindowReusedForEveryTopic) {
     Help::ShowContents();
     EXPECT_EQ(Help::Viewer(), first);
     EXPECT_FALSE(first->isModal());
+    // Stays on top of the calculation windows, and fits the screen.
+    EXPECT_TRUE(first->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(first->screen()->availableGeometry().contains(first->frameGeometry()));
 }
 
 TEST_F(HelpViewer, ReadsTheFilesEachTimeAndFallsBackWhenOneIsMissing) {

@@ -89,6 +89,8 @@ protected:
     void ChooseType(QWidget* window, const QString& type, const QString& pressure) {
         onModal = [&](QDialog* dialog) {
             EXPECT_EQ(dialog, static_cast<QDialog*>(dobor));
+            EXPECT_EQ(dialog->parentWidget(), window);
+            EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
             dialog->show();
             ClickItem(Find<QListWidget>(dialog, QStringLiteral("ListBox_typ")), type);
             ClickItem(Find<QListWidget>(dialog, QStringLiteral("ListBox_Cisnienie")), pressure);

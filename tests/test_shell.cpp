@@ -7,6 +7,7 @@
 #include "app/Oprogramie.h"
 #include "app/Startup.h"
 #include "app/Translations.h"
+#include "app/WindowFrame.h"
 #include "data/Dane.h"
 
 #include <QAbstractButton>
@@ -262,4 +263,18 @@ TEST_F(Shell, StandardTextsArePolish) {
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste").remove('&'), "Wklej");
     QCoreApplication::removeTranslator(polish);
     delete polish;
+}
+
+// Every calculation window and dialog has the fixed dialog frame: a title and a
+// close box, no minimise or maximise button.
+TEST_F(Shell, WindowsAndDialogsHaveTheFixedFrame) {
+    int framed = 0;
+    for (QWidget* w : main->findChildren<QWidget*>()) {
+        if (!w->isWindow() || qobject_cast<QMenu*>(w))
+            continue;
+        EXPECT_TRUE(HasDialogFrame(w)) << w->objectName().toStdString();
+        ++framed;
+    }
+    // Eleven calculation windows, two choice dialogs, options, exit and about.
+    EXPECT_EQ(framed, 16);
 }

@@ -5,13 +5,14 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libxcb1-dev
     libgtest-dev libbenchmark-dev
     clang-format
     fonts-liberation fontconfig
     locales
     python3 python3-iapws
     poppler-utils
+    xvfb openbox xdotool x11-utils
 )
 
 sudo=""

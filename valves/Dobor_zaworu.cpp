@@ -98,10 +98,7 @@ bool TfrmDobor::AddLazyWindow(bool* activeFlag, std::function<SelectionValveFiel
 
 void TfrmDobor::showEvent(QShowEvent* event) {
     // Centred on the screen, as every dialog of the program.
-    if (const QScreen* s = screen()) {
-        adjustSize();
-        move(s->availableGeometry().center() - rect().center());
-    }
+    CenterOnScreen(this);
     QDialog::showEvent(event);
 }
 

@@ -156,10 +156,7 @@ bool TfrmWybor_zaworu::AddLazyWindow(bool* activeFlag,
 
 void TfrmWybor_zaworu::showEvent(QShowEvent* event) {
     // Centred on the screen, as every dialog of the program.
-    if (const QScreen* s = screen()) {
-        adjustSize();
-        move(s->availableGeometry().center() - rect().center());
-    }
+    CenterOnScreen(this);
     QDialog::showEvent(event);
 }
 

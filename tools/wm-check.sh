@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# The program under a real window manager: on a virtual X display (Xvfb) with
+# openbox, each calculation window is opened from the menu as a user opens it,
+# its "Wybór zaworu" runs the choice dialog, and a click on the window behind
+# the dialog must leave the dialog above it (xdotool, xprop). Then the dialog
+# and the window are closed again.
+#
+#   tools/wm-check.sh <kalmo executable>
+#
+# Exit status 0 when every window passes, 1 when one fails, 77 (skipped) when
+# Xvfb, openbox, xdotool or xprop is not installed.
+set -u
+
+kalmo=${1:?usage: wm-check.sh <kalmo executable>}
+for tool in Xvfb openbox xdotool xprop; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is not installed (tools/setup-debian.sh installs it)"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of our own.
+display=
+for n in $(seq 90 120); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+        display=":$n"
+        break
+    fi
+done
+[ -n "$display" ] || { echo "FAIL: no free X display"; exit 1; }
+export DISPLAY=$display
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export XDG_RUNTIME_DIR=$work
+
+Xvfb "$display" -screen 0 1280x1000x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+
+"$kalmo" >"$work/kalmo.log" 2>&1 &
+pids+=($!)
+
+# The visible window with this exact title, waiting up to 10 s; empty if none.
+find_window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return; }
+        sleep 0.1
+    done
+}
+
+# Position of a window in the window manager's stacking order (higher is above).
+stacking_index() {
+    local hex i=0
+    hex=$(printf '0x%x' "$1")
+    for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//; s/,/ /g'); do
+        [ "$w" = "$hex" ] && { echo "$i"; return; }
+        i=$((i + 1))
+    done
+    echo -1
+}
+
+about=$(find_window "O programie")
+[ -n "$about" ] || { echo "FAIL: the about dialog did not appear"; cat "$work/kalmo.log"; exit 1; }
+xdotool windowactivate --sync "$about" >/dev/null 2>&1
+xdotool key --clearmodifiers Return
+sleep 0.5
+
+passed=0
+failed=0
+check() { # caption, menu (1 = Przepustowość, 2 = Dobór), item, fields before "Wybór zaworu", dialog
+    local caption=$1 menu=$2 item=$3 fields=$4 dialog=$5
+    local window dlg x y w h
+    local attempt
+    for attempt in 1 2; do
+        xdotool key alt
+        sleep 0.5
+        for _ in $(seq "$menu"); do xdotool key Right; done
+        xdotool key Return
+        sleep 0.5
+        for _ in $(seq "$item"); do xdotool key Down; done
+        xdotool key Return
+        window=$(find_window "$caption")
+        [ -n "$window" ] && break
+        xdotool key Escape Escape # a slow menu: once more
+        sleep 0.5
+    done
+    if [ -z "$window" ]; then
+        echo "FAIL: \"$caption\" did not open"
+        failed=$((failed + 1))
+        return
+    fi
+    # The window opens with the focus in its first field; Tab moves it along
+    # the form to "Wybór zaworu".
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    for _ in $(seq "$fields"); do xdotool key Tab; done
+    xdotool key space
+    dlg=$(find_window "$dialog")
+    if [ -z "$dlg" ]; then
+        echo "FAIL: \"$caption\": \"Wybór zaworu\" did not open \"$dialog\""
+        failed=$((failed + 1))
+    else
+        # A point of the window that the dialog does not cover: its top-left corner.
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        x=$((X + 6)) y=$((Y + 6))
+        xdotool mousemove "$x" "$y" click 1
+        sleep 0.5
+        if [ "$(stacking_index "$dlg")" -gt "$(stacking_index "$window")" ] &&
+            xdotool search --onlyvisible --name "^$dialog\$" >/dev/null 2>&1; then
+            echo "ok: \"$caption\": \"$dialog\" stays above its window"
+            passed=$((passed + 1))
+        else
+            echo "FAIL: \"$caption\": \"$dialog\" went behind its window"
+            failed=$((failed + 1))
+        fi
+        xdotool windowactivate --sync "$dlg" >/dev/null 2>&1
+        xdotool key Escape
+        sleep 0.3
+    fi
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    xdotool key alt+F4
+    sleep 0.5
+}
+
+check "   Przepustowość - powietrze " 1 0 9 "Wybór zaworu bezpieczeństwa"
+check "   Przepustowość - para wodna nasycona" 1 1 8 "Wybór zaworu bezpieczeństwa"
+check "   Przepustowość - woda" 1 2 4 "Wybór zaworu bezpieczeństwa"
+check "   Dobór zaworu - para wodna nasycona" 2 0 5 "   Dobór zaworu bezpieczeństwa"
+check "   Dobór zaworu - woda" 2 6 5 "   Dobór zaworu bezpieczeństwa"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -10,6 +10,7 @@
 #include "data/Dane.h"
 #include "selection/Dobor_steam.h"
 #include "selection/Dobor_water.h"
+#include "selection/Moc.h"
 #include "selection/PendingWindow.h"
 #include "valves/Dobor_zaworu.h"
 #include "valves/Wybor_zaworu.h"
@@ -25,10 +26,8 @@ KalmoWindows CreateWindows() {
     w.frmOprogramie = new TfrmOprogramie(w.frmKalmo3);
     w.frmDoborPara = new TfrmDoborPara(w.frmKalmo3);
     w.frmDobor = new TfrmDobor(w.frmKalmo3);
-    // The windows still to be built stand in their places: TfrmMoc, TfrmDoborAir.
-    new PendingWindow(w.frmKalmo3, QStringLiteral("frmMoc"),
-                      QStringLiteral("   Dobór zaworu - moc cieplna (para)"),
-                      &Dane::PowerSelectionActive);
+    // The windows still to be built stand in their places: TfrmDoborAir.
+    w.frmMoc = new TfrmMoc(w.frmKalmo3);
     new PendingWindow(w.frmKalmo3, QStringLiteral("frmDoborAir"),
                       QStringLiteral("   Dobór zaworu - powietrze"), &Dane::AirSelectionActive);
     w.frmDoborWater = new TfrmDoborWater(w.frmKalmo3);
@@ -73,5 +72,9 @@ KalmoWindows CreateWindows() {
                               [window = w.frmDoborWater] { return window->ValveTypeFields(); });
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborPara, w.frmDoborPara);
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborWater, w.frmDoborWater);
+    w.frmDobor->AddLazyWindow(&Dane::PowerSelectionActive,
+                              [window = w.frmMoc] { return window->ValveTypeFields(); });
+    w.frmMoc->SetValveTypeDialog(w.frmDobor);
+    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::Moc, w.frmMoc);
     return w;
 }

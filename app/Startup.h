@@ -9,6 +9,7 @@ class TfrmPara;
 class TfrmDobor;
 class TfrmDoborPara;
 class TfrmDoborWater;
+class TfrmMoc;
 class TfrmKoniec;
 class TfrmOprogramie;
 class TfrmOpcje;
@@ -24,6 +25,7 @@ struct KalmoWindows {
     TfrmOprogramie* frmOprogramie = nullptr;
     TfrmDoborPara* frmDoborPara = nullptr;
     TfrmDobor* frmDobor = nullptr;
+    TfrmMoc* frmMoc = nullptr;
     TfrmDoborWater* frmDoborWater = nullptr;
     TfrmOpcje* frmOpcje = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "capacity/FlowSteamCalc.h"
 #include "capacity/FlowWaterCalc.h"
 #include "cli/WindowCommand.h"
+#include "selection/PowerSelection.h"
 #include "selection/SteamSelection.h"
 #include "selection/WaterSelection.h"
 
@@ -39,6 +40,7 @@ const std::vector<Command>& Commands() {
         WindowCommand<TFlowWaterData>("flow-water", ValveDialog::Valve),
         WindowCommand<TDoborWaterData>("dobor-water", ValveDialog::Type),
         WindowCommand<TDoborSteamData>("dobor-steam", ValveDialog::TypeOrTyped),
+        WindowCommand<TMocData>("moc", ValveDialog::Type),
     };
     return commands;
 }

@@ -2,8 +2,6 @@
 
 #include "data/Dane.h"
 
-#include <QLineEdit>
-
 // The set pressure may also be typed: an ordinary field, without the numeric
 // key filter and without an exit check.
 TfrmDoborPara::TfrmDoborPara(QWidget* mainWindow)
@@ -12,20 +10,5 @@ TfrmDoborPara::TfrmDoborPara(QWidget* mainWindow)
 
 void TfrmDoborPara::Build() {
     SelectionWindowOn::Build();
-    // Edit3Change, Edit1Change, Edit11Change: a new requirement, back pressure
-    // or valve type shows "0.0" results.
-    for (QLineEdit* field : {FieldOf("RequiredCapacity"), FieldOf("BackPressure"), typeField_})
-        connect(field, &QLineEdit::textChanged, this, [this] { ZeroResults(); });
-    connect(FieldOf("Overpressure"), &QLineEdit::textChanged, this, &TfrmDoborPara::Edit4Change);
-    connect(setPressureField_, &QLineEdit::textChanged, this, &TfrmDoborPara::Edit6Change);
-}
-
-void TfrmDoborPara::Edit4Change() {
-    ZeroResults();
-    RecomputeRelievingPressure(FieldOf("RelievingPressure"));
-}
-
-void TfrmDoborPara::Edit6Change() {
-    ZeroResults();
-    RecomputeRelievingPressure(FieldOf("RelievingPressure"));
+    ZeroResultsOnEveryChange(FieldOf("RequiredCapacity"));
 }

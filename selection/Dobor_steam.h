@@ -14,10 +14,6 @@ class TfrmDoborPara : public SelectionWindowOn<TDoborSteamData> {
 public:
     explicit TfrmDoborPara(QWidget* mainWindow);
 
-    // The change handlers.
-    void Edit4Change(); // overpressure: "0.0" results, p1 into the record
-    void Edit6Change(); // set pressure: "0.0" results, p1 into the record
-
 protected:
     void Build() override;
 };

@@ -198,9 +198,10 @@ void SelectionWindow::AddButtons() {
     AlignLabelColumns();
 }
 
-void SelectionWindow::ChainTabOrder(std::vector<QWidget*> chain) {
-    for (QWidget* b : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(Button1),
-                       static_cast<QWidget*>(Button4), static_cast<QWidget*>(Button2)})
+void SelectionWindow::ChainTabOrder(std::vector<QWidget*> chain, bool thenValveButton) {
+    if (thenValveButton)
+        chain.push_back(Button3);
+    for (QWidget* b : {Button1, Button4, Button2})
         chain.push_back(b);
     for (size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);

@@ -85,8 +85,9 @@ protected:
     void AddResultsGroup(const std::vector<Row>& rows);
     // The three buttons with their help context numbers 22, 23 and 30.
     void AddButtons();
-    // The focus order: the fields, then the buttons.
-    void ChainTabOrder(std::vector<QWidget*> fields);
+    // The focus order: the fields, then "Wybór zaworu" (unless the fields hold
+    // it already), "Oblicz", the print button and "Anuluj".
+    void ChainTabOrder(std::vector<QWidget*> fields, bool thenValveButton = true);
 
     // A read-only field without a tab stop.
     static void MakeDisplayOnly(QLineEdit* field);
@@ -229,6 +230,19 @@ protected:
         record_.RelievingPressure =
             Obliczenia::RelievingPressure(record_.SetPressure, record_.Overpressure);
         relievingField->setText(Convert::FixedText(record_.RelievingPressure, 2, 2));
+    }
+
+    // The change handlers of the steam windows: a new requirement, back
+    // pressure or valve type shows no size and "0.0" results; so does a new
+    // overpressure or set pressure, which also recomputes p1.
+    void ZeroResultsOnEveryChange(QLineEdit* requirement) {
+        for (QLineEdit* field : {requirement, FieldOf("BackPressure"), typeField_})
+            connect(field, &QLineEdit::textChanged, this, [this] { ZeroResults(); });
+        for (QLineEdit* field : {FieldOf("Overpressure"), setPressureField_})
+            connect(field, &QLineEdit::textChanged, this, [this] {
+                ZeroResults();
+                RecomputeRelievingPressure(FieldOf("RelievingPressure"));
+            });
     }
 
     // The window's field of the record member `key`.

@@ -90,7 +90,9 @@ void Add(Report::Content& r, const Values& v, Pdf pdf) {
     Bitmap(r, Line(33), PdfY(1395), 7, 999, 270);
     r.Text(Line(36), steam ? PdfY(1575) : Line(28), kPsiMax);
     r.Text(Line(38), steam ? PdfY(1620) : Line(29), kPsiText);
-    Bitmap(r, Line(39), steam ? PdfY(1665) : PdfY(1628), 9, 1062, 276);
+    // On the heat-power page the ψ formula starts below the ψ line (PDF line
+    // 29 ends at y = 1640), which a start at y = 1628 would touch.
+    Bitmap(r, Line(39), steam ? PdfY(1665) : PdfY(1640), 9, 1062, 276);
     const int k = steam ? 0 : -1; // the heat-power page is one line higher from here on
     r.Text(Line(42), Line(34 + k), ValueLine(kPsiLabel, v.psi, 3));
     r.Text(Line(43), Line(35 + k), kK1Text);

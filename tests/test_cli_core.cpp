@@ -12,6 +12,7 @@
 #include "cli/WindowCommand.h"
 #include "data/Convert.h"
 #include "data/Dane.h"
+#include "selection/PowerSelection.h"
 #include "selection/SteamSelection.h"
 #include "selection/WaterSelection.h"
 
@@ -215,6 +216,7 @@ TEST(CliRecords, EveryFieldTableRoundTripsThroughTheJson) {
     RoundTrip<TFlowWaterData>("flow-water", Cli::ValveDialog::Valve, valve);
     RoundTrip<TDoborWaterData>("dobor-water", Cli::ValveDialog::Type, type);
     RoundTrip<TDoborSteamData>("dobor-steam", Cli::ValveDialog::TypeOrTyped, type);
+    RoundTrip<TMocData>("moc", Cli::ValveDialog::Type, type);
 }
 
 // --- the valve choice on the window's texts -------------------------------------

@@ -10,6 +10,7 @@
 #include "data/Dane.h"
 #include "report/Layout.h"
 #include "report/ReportPainter.h"
+#include "selection/PowerSelection.h"
 #include "selection/SteamSelection.h"
 #include "selection/WaterSelection.h"
 
@@ -153,6 +154,25 @@ TDoborSteamData SelectedSteam(double p2, double required) {
     return s;
 }
 
+// The same valve selected for a heat power 10 kW below what it carries.
+TMocData SelectedPower(double p2) {
+    const TDoborSteamData steam = SelectedSteam(p2, 0);
+    TMocData s;
+    s.ValveType = steam.ValveType;
+    s.ValveSize = steam.ValveSize;
+    s.FlowDiameter = steam.FlowDiameter;
+    s.SetPressure = steam.SetPressure;
+    s.RelievingPressure = steam.RelievingPressure;
+    s.BackPressure = p2;
+    s.AlphaGas = steam.AlphaGas;
+    s.Capacity = steam.Capacity;
+    s.SaturationTemp = steam.SaturationTemp;
+    s.LatentHeat = steam.LatentHeat;
+    s.HeatPower = steam.HeatPower;
+    s.RequiredPower = s.HeatPower - 10;
+    return s;
+}
+
 const ReportCase kReports[] = {
     {"Water",
      [] {
@@ -190,6 +210,8 @@ const ReportCase kReports[] = {
      [] { return SteamSelection::ReportContent(SelectedSteam(0, 2000)); }},
     {"SteamSelectionSubcritical",
      [] { return SteamSelection::ReportContent(SelectedSteam(5.9, 1200)); }},
+    {"HeatPowerCritical", [] { return PowerSelection::ReportContent(SelectedPower(0)); }},
+    {"HeatPowerSubcritical", [] { return PowerSelection::ReportContent(SelectedPower(5.9)); }},
 };
 
 class ReportLayout : public GuiTest, public ::testing::WithParamInterface<ReportCase> {};

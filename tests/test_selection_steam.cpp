@@ -189,7 +189,7 @@ TEST(SteamBlockValues, HeatPowerReportPlacesTheSubcriticalPdfLinesItsOwnWay) {
         pdf.push_back(p.pdfY >= 0 ? QStringLiteral("y%1").arg(p.pdfY) : QString::number(p.line));
     }
     EXPECT_EQ(pdf, (std::vector<QString>{"15", "16", "17", "20", "21", "22", "y1350", "y1395", "28",
-                                         "29", "y1628", "33", "34", "35", "36", "37", "40"}));
+                                         "29", "y1640", "33", "34", "35", "36", "37", "40"}));
     for (size_t i = 0; i < steam.elements.size(); ++i) {
         EXPECT_EQ(steam.elements[i].text, power.elements[i].text);
         EXPECT_EQ(steam.elements[i].printer, power.elements[i].printer);

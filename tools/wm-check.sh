@@ -56,9 +56,10 @@ pids+=($!)
 
 # The visible window with this exact title, waiting up to 10 s; empty if none.
 find_window() {
-    local id
+    local id pattern
+    pattern=$(printf '%s' "$1" | sed 's/[][\\.*^$()+?{}|]/\\&/g')
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+        id=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -1)
         [ -n "$id" ] && { echo "$id"; return; }
         sleep 0.1
     done
@@ -121,7 +122,7 @@ check() { # caption, menu (1 = Przepustowość, 2 = Dobór), item, fields before
         xdotool mousemove "$x" "$y" click 1
         sleep 0.5
         if [ "$(stacking_index "$dlg")" -gt "$(stacking_index "$window")" ] &&
-            xdotool search --onlyvisible --name "^$dialog\$" >/dev/null 2>&1; then
+            [ -n "$(find_window "$dialog")" ]; then
             echo "ok: \"$caption\": \"$dialog\" stays above its window"
             passed=$((passed + 1))
         else
@@ -141,6 +142,7 @@ check "   Przepustowość - powietrze " 1 0 9 "Wybór zaworu bezpieczeństwa"
 check "   Przepustowość - para wodna nasycona" 1 1 8 "Wybór zaworu bezpieczeństwa"
 check "   Przepustowość - woda" 1 2 4 "Wybór zaworu bezpieczeństwa"
 check "   Dobór zaworu - para wodna nasycona" 2 0 5 "   Dobór zaworu bezpieczeństwa"
+check "   Dobór zaworu - moc cieplna (para wodna)" 2 1 4 "   Dobór zaworu bezpieczeństwa"
 check "   Dobór zaworu - woda" 2 6 5 "   Dobór zaworu bezpieczeństwa"
 
 echo "$passed passed, $failed failed"

@@ -1,0 +1,155 @@
+#include "selection/PowerSelection.h"
+
+#include "selection/SelectionReport.h"
+#include "selection/SteamBlock.h"
+
+namespace PowerSelection {
+
+using Report::Line;
+using Selection::ValueLine;
+
+Selection::Outcome<Selection::Found> Compute(TMocData& r) {
+    if (const auto refusal =
+            Selection::CheckInputs({r.RequiredPower, r.RelievingPressure, r.ValveType,
+                                    r.Overpressure, r.BackPressure, r.SetPressure}))
+        return *refusal;
+    // Above 200 bar K1 has no value; say so before the data file is read.
+    if (const Obliczenia::Result k1 = Obliczenia::SteamK1(r.RelievingPressure); !k1)
+        return Selection::Refusal::Missing(k1.reason());
+    // The state of saturated steam at the relieving pressure; the lookups get a
+    // copy of p1, which they may round.
+    double p1 = r.RelievingPressure;
+    const Obliczenia::Result latentHeat = Obliczenia::SatSteamLatentHeat(p1);
+    if (!latentHeat)
+        return Selection::Refusal::Missing(latentHeat.reason());
+    p1 = r.RelievingPressure;
+    const Obliczenia::Result saturationTemp = Obliczenia::SatSteamTemperature(p1);
+    if (!saturationTemp)
+        return Selection::Refusal::Missing(saturationTemp.reason());
+
+    const double latent = latentHeat.value();
+    const auto capacity = [&r](const ValveData::Record& valve) {
+        return Obliczenia::SteamCapacity(valve.flowDiameter, r.RelievingPressure, r.BackPressure,
+                                         valve.alphaGas);
+    };
+    // The heat power the size carries away [kW].
+    const Selection::Outcome<Selection::Found> found =
+        Selection::FirstCovering(r.ValveType, r.SetPressure, r.RequiredPower,
+                                 [&](const ValveData::Record& valve) -> Obliczenia::Result {
+                                     const Obliczenia::Result m = capacity(valve);
+                                     if (!m)
+                                         return m;
+                                     return latent * m.value() / 3600;
+                                 });
+    if (!found)
+        return found;
+    const ValveData::Record& valve = found->record;
+    r.ValveSize = valve.sizeText;
+    r.AlphaGas = valve.alphaGas;
+    r.HeatPower = found->value;
+    r.FlowDiameter = valve.flowDiameter;
+    r.SaturationTemp = saturationTemp.value();
+    r.LatentHeat = latent;
+    r.Capacity = capacity(valve).value(); // the walk measured it already
+    return found;
+}
+
+QString Title() {
+    return QStringLiteral(
+        "DOBÓR ZAWORU BEZPIECZEŃSTWA - MOC CIEPLNA (PRZEPŁYW PARY WODNEJ NASYCONEJ)");
+}
+
+Selection::Outcome<Report::Content> ReportContent(const TMocData& s) {
+    if (!Selection::HasResultToPrint(s.HeatPower, s.RequiredPower))
+        return Selection::Refusal::Because(Selection::Refusal::Kind::NothingToPrint);
+    const Selection::Outcome<SteamBlock::Values> block =
+        SteamBlock::Compute(s.RelievingPressure, s.BackPressure);
+    if (!block)
+        return block.refusal();
+
+    Report::Content r;
+    r.valveType = s.ValveType;
+    r.Title(Title());
+    Selection::AddSelectedValve(r, 7,
+                                {QString(), s.ValveType, s.ValveSize, s.FlowDiameter,
+                                 Report::GasAlphaLabel(), s.AlphaGas, s.SetPressure, s.Overpressure,
+                                 s.RelievingPressure, s.BackPressure});
+    r.Text(Line(16), Line(9),
+           ValueLine(QStringLiteral("Moc cieplna zabezpieczanego urządzenia (wymagana)         "
+                                    "          Nw: "),
+                     s.RequiredPower, 1, QStringLiteral(" kW")));
+    r.Text(Line(18), Line(10), QStringLiteral("Czynnik roboczy: para wodna nasycona"));
+    // In this report t1 stands with the kelvin value and T1 with the Celsius one.
+    r.Text(Line(19), Line(11),
+           ValueLine(QStringLiteral("Temperatura zrzutowa                                     "
+                                    "           t1: "),
+                     s.SaturationTemp, 1, QStringLiteral(" K")));
+    r.Text(Line(20), Line(12),
+           ValueLine(QStringLiteral("Temperatura zrzutowa                                     "
+                                    "           T1: "),
+                     s.SaturationTemp - 273.15, 1, QStringLiteral(" C")));
+    r.Text(Line(21), Line(13),
+           ValueLine(QStringLiteral("Ciepło parowania                                         "
+                                    "            r: "),
+                     s.LatentHeat, 1, QStringLiteral(" kJ/kg")));
+
+    SteamBlock::Add(r, *block, SteamBlock::Pdf::HeatPower);
+
+    // After the block: the subcritical block is one line longer on both paths.
+    const bool critical = block->critical;
+    const int after = critical ? 0 : 1;
+    r.Text(Line(50 + after), Line(40 + after),
+           QStringLiteral("Przepustowość zaworu bezpieczeństwa (masowa)"));
+    r.Bitmap(Line(51 + after), Line(41 + after), 2, 1203 - 120, 147);
+    r.Text(Line(53 + after), Line(43 + after),
+           ValueLine(QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa  (masowa)  "
+                                    "            m: "),
+                     s.Capacity, 1, QStringLiteral(" kg/h")),
+           critical ? Report::Style::Normal : Report::Style::Bold);
+    r.Text(Line(56), Line(44 + after),
+           QStringLiteral("Największa moc cieplna zabezpieczanego urządzenia"));
+    r.Bitmap(Line(57), Line(45 + after), 25, 486 - 120, 192);
+    r.Text(Line(59 + after), Line(48 + after),
+           ValueLine(QStringLiteral("Obliczona największa moc cieplna zabezpieczanego urządzenia"
+                                    "          N: "),
+                     s.HeatPower, 1, QStringLiteral(" kW")),
+           Report::Style::Bold);
+    // The precondition guarantees the condition.
+    r.Text(Line(60 + after), Line(49 + after),
+           QStringLiteral("Warunek N>Nw jest spełniony. Zawór bezpieczeństwa ma wystarczającą "
+                          "przepustowość"),
+           Report::Style::Bold);
+    return r;
+}
+
+} // namespace PowerSelection
+
+QString Calculation<TMocData>::Caption() {
+    return QStringLiteral("   Dobór zaworu - moc cieplna (para wodna)");
+}
+
+const Fields::Table<TMocData>& Calculation<TMocData>::Fields() {
+    using namespace Fields;
+    using R = TMocData;
+    const Look power(QStringLiteral("Wymagana moc cieplna :"), QStringLiteral("[kW]"), 31,
+                     QStringLiteral("Niepoprawna wartość wymaganej mocy cieplnej!"), std::nullopt,
+                     QStringLiteral("wymagana moc cieplna Nw"));
+    static const Table<R> table = {
+        Field<R>("Overpressure", &R::Overpressure).Input("Edit4", 2, Looks::Overpressure()),
+        Field<R>("SaturationTemp", &R::SaturationTemp),
+        Field<R>("RelievingPressure", &R::RelievingPressure)
+            .Derived("Edit8", 3, Looks::RelievingPressure()),
+        Field<R>("BackPressure", &R::BackPressure).Input("Edit1", 4, Looks::BackPressure()),
+        Field<R>("ValveType", &R::ValveType).Choice("Edit11", 6),
+        Field<R>("ValveSize", &R::ValveSize).Result("Edit2", 8, Looks::FoundSize()),
+        Field<R>("FlowDiameter", &R::FlowDiameter).Result("Edit7", 9, Looks::FoundDiameter()),
+        Field<R>("SetPressure", &R::SetPressure).Choice("Edit6", 7),
+        Field<R>("AlphaGas", &R::AlphaGas),
+        Field<R>("RequiredPower", &R::RequiredPower).Input("Edit3", 1, power),
+        Field<R>("HeatPower", &R::HeatPower)
+            .Result("Edit10", 10, {QStringLiteral("Moc cieplna :"), QStringLiteral("[kW]")}),
+        Field<R>("Capacity", &R::Capacity),
+        Field<R>("LatentHeat", &R::LatentHeat),
+    };
+    return table;
+}

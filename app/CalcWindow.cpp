@@ -135,7 +135,9 @@ bool CalcWindow::ExitCheck(NumEdit* edit) {
 bool CalcWindow::AllFieldsAreNumbers() {
     for (const Field& f : fields_) {
         double value = 0;
-        if (!f.edit->text().isEmpty() && Convert::Val(f.edit->text(), value) != 0) {
+        // A disabled field belongs to another mode and is not read.
+        if (f.edit->isEnabled() && !f.edit->text().isEmpty() &&
+            Convert::Val(f.edit->text(), value) != 0) {
             Messages::Warning(this, f.invalidMessage);
             f.edit->setFocus(Qt::OtherFocusReason);
             return false;

@@ -21,15 +21,16 @@ template <class R> QLineEdit* Edit(const QWidget* window, const Fields::Field<R>
 template <class R>
 void Fill(const QWidget* window, const Fields::Table<R>& table, const R& record) {
     for (const Fields::Field<R>* f : Fields::Shown(table))
-        if (QLineEdit* edit = Edit(window, *f))
+        if (QLineEdit* edit = Edit(window, *f); edit && f->restored)
             edit->setText(Fields::RestoredText(record, *f));
 }
 
-// What "Oblicz" reads: every field typed or filled by a dialog, into `record`.
+// What "Oblicz" reads: every enabled field typed or filled by a dialog, into
+// `record`; a disabled field belongs to another mode of the window.
 template <class R> void Read(const QWidget* window, const Fields::Table<R>& table, R& record) {
     for (const Fields::Field<R>& f : table)
         if (f.IsRead())
-            if (const QLineEdit* edit = Edit(window, f))
+            if (const QLineEdit* edit = Edit(window, f); edit && edit->isEnabled())
                 Fields::Take(record, f, edit->text());
 }
 

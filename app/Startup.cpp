@@ -8,6 +8,7 @@
 #include "capacity/Flow_steam.h"
 #include "capacity/Flow_water.h"
 #include "data/Dane.h"
+#include "selection/Dobor_air.h"
 #include "selection/Dobor_steam.h"
 #include "selection/Dobor_water.h"
 #include "selection/Moc.h"
@@ -26,10 +27,8 @@ KalmoWindows CreateWindows() {
     w.frmOprogramie = new TfrmOprogramie(w.frmKalmo3);
     w.frmDoborPara = new TfrmDoborPara(w.frmKalmo3);
     w.frmDobor = new TfrmDobor(w.frmKalmo3);
-    // The windows still to be built stand in their places: TfrmDoborAir.
     w.frmMoc = new TfrmMoc(w.frmKalmo3);
-    new PendingWindow(w.frmKalmo3, QStringLiteral("frmDoborAir"),
-                      QStringLiteral("   Dobór zaworu - powietrze"), &Dane::AirSelectionActive);
+    w.frmDoborAir = new TfrmDoborAir(w.frmKalmo3);
     w.frmDoborWater = new TfrmDoborWater(w.frmKalmo3);
     // TfrmDoborMix, TfrmWymiennik, TfrmPara_woda and TfrmEkspansja.
     new PendingWindow(w.frmKalmo3, QStringLiteral("frmDoborMix"),
@@ -76,5 +75,9 @@ KalmoWindows CreateWindows() {
                               [window = w.frmMoc] { return window->ValveTypeFields(); });
     w.frmMoc->SetValveTypeDialog(w.frmDobor);
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::Moc, w.frmMoc);
+    w.frmDobor->AddLazyWindow(&Dane::AirSelectionActive,
+                              [window = w.frmDoborAir] { return window->ValveTypeFields(); });
+    w.frmDoborAir->SetValveTypeDialog(w.frmDobor);
+    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborAir, w.frmDoborAir);
     return w;
 }

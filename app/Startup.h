@@ -10,6 +10,7 @@ class TfrmDobor;
 class TfrmDoborPara;
 class TfrmDoborWater;
 class TfrmMoc;
+class TfrmDoborAir;
 class TfrmKoniec;
 class TfrmOprogramie;
 class TfrmOpcje;
@@ -26,6 +27,7 @@ struct KalmoWindows {
     TfrmDoborPara* frmDoborPara = nullptr;
     TfrmDobor* frmDobor = nullptr;
     TfrmMoc* frmMoc = nullptr;
+    TfrmDoborAir* frmDoborAir = nullptr;
     TfrmDoborWater* frmDoborWater = nullptr;
     TfrmOpcje* frmOpcje = nullptr;
 };

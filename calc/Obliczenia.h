@@ -96,6 +96,12 @@ struct FlowFactors {
     double K2;     // K2 [–], 0 < K2 ≤ 1
     bool critical; // β at or below the critical pressure ratio
 };
+// Air at normal conditions (1013.25 hPa, 0 °C): the volume of 1 kg [Nm³/kg];
+// and its density at 20 °C and 1013 hPa, the state compressor outputs are given
+// in [kg/m³].
+constexpr double AirNormalVolume = 0.773;
+constexpr double AirDensity20 = 1.205;
+
 // The critical pressure ratios β crit of air (k = 1.4) and of saturated steam
 // (k = 1.31): below them the flow is critical.
 constexpr double AirCriticalRatio = 0.528;

@@ -7,8 +7,7 @@
 
 namespace Capacity {
 
-// Normal volume of 1 kg of air (1013.25 hPa, 0 °C) [Nm³/kg].
-constexpr double AirNormalVolume = 0.773;
+using Obliczenia::AirNormalVolume;
 
 // "Oblicz" of the air window. The window has put its fields into `data` (p1, t1,
 // d, α, b1, p2, p, type and size). Checks b1 ≥ 10, p1, d, t1 and α not 0 and

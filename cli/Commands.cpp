@@ -4,6 +4,7 @@
 #include "capacity/FlowSteamCalc.h"
 #include "capacity/FlowWaterCalc.h"
 #include "cli/WindowCommand.h"
+#include "selection/AirSelection.h"
 #include "selection/PowerSelection.h"
 #include "selection/SteamSelection.h"
 #include "selection/WaterSelection.h"
@@ -41,6 +42,7 @@ const std::vector<Command>& Commands() {
         WindowCommand<TDoborWaterData>("dobor-water", ValveDialog::Type),
         WindowCommand<TDoborSteamData>("dobor-steam", ValveDialog::TypeOrTyped),
         WindowCommand<TMocData>("moc", ValveDialog::Type),
+        WindowCommand<TDoborAirData>("dobor-air", ValveDialog::Type),
     };
     return commands;
 }

@@ -36,7 +36,23 @@ template <class R> std::vector<Option> WindowOptions(ValveDialog dialog) {
         if (f->role == Fields::Role::Input)
             options.push_back({Fields::OptionName(f->key), QString::fromLatin1(f->key),
                                f->look.description, f->look.unit, Fields::RestoredText(R(), *f)});
+    for (const Fields::Field<R>& f : Calculation<R>::Fields())
+        if (f.role == Fields::Role::Control)
+            options.push_back({Fields::OptionName(f.key), QString::fromLatin1(f.key),
+                               f.look.description, f.look.unit, Fields::RestoredText(R(), f)});
     return options;
+}
+
+// The record's mode (its member "Mode"), or -1 for a record without modes.
+template <class R> int ModeOf(const R& record) {
+    const Fields::Field<R>* mode = Fields::Find(Calculation<R>::Fields(), QStringLiteral("Mode"));
+    return mode ? Fields::RestoredText(record, *mode).toInt() : -1;
+}
+
+// A field of another mode than the record's: the window has it disabled and
+// does not read it.
+template <class R> bool OfAnotherMode(const R& record, const Fields::Field<R>& f) {
+    return f.mode >= 0 && f.mode != ModeOf(record);
 }
 
 // The case entered into the window and read by "Oblicz" into `record`; the
@@ -52,17 +68,32 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
             texts[QString::fromLatin1(f.key)] = Fields::RestoredText(record, f);
     if (const QString error = ChooseValve(dialog, inputs, texts); !error.isEmpty())
         return Result::Stopped(Usage, error);
+    // The window's controls (a radio group's item): whole numbers in their range.
+    for (const Fields::Field<R>& f : table) {
+        const auto typed =
+            f.role == Fields::Role::Control ? inputs.find(Fields::OptionName(f.key)) : inputs.end();
+        if (typed == inputs.end())
+            continue;
+        bool whole = false;
+        const int value = typed->second.trimmed().toInt(&whole);
+        if (!whole || (f.look.range && (value < f.look.range->min || value > f.look.range->max)))
+            return Result::Stopped(Usage,
+                                   QStringLiteral("Opcja --%1: %2")
+                                       .arg(Fields::OptionName(f.key),
+                                            f.look.range ? f.look.range->message : QString()));
+        Fields::Take(record, f, QString::number(value));
+    }
     for (const Fields::Field<R>& f : table) {
         const auto typed =
             f.role == Fields::Role::Input ? inputs.find(Fields::OptionName(f.key)) : inputs.end();
-        if (typed == inputs.end())
+        if (typed == inputs.end() || OfAnotherMode(record, f))
             continue;
         texts[QString::fromLatin1(f.key)] = FieldText(typed->second);
         if (qstrcmp(f.key, "Overpressure") == 0)
             FollowRelievingPressure(texts);
     }
     for (const Fields::Field<R>& f : table) {
-        if (f.role != Fields::Role::Input)
+        if (f.role != Fields::Role::Input || OfAnotherMode(record, f))
             continue;
         const QString& text = texts[QString::fromLatin1(f.key)];
         double value = 0;
@@ -74,7 +105,7 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
             return Result::Stopped(Refused, f.look.range->message);
     }
     for (const Fields::Field<R>& f : table)
-        if (f.IsRead())
+        if (f.IsRead() && !OfAnotherMode(record, f))
             Fields::Take(record, f, texts[QString::fromLatin1(f.key)]);
     return std::nullopt;
 }

@@ -33,6 +33,7 @@ enum class Role {
     Derived, // a read-only field the window computes (p1); "Oblicz" reads it
     Choice,  // filled by a choice dialog (type, size, set pressure, d, α); "Oblicz" reads it
     Result,  // a result field: "Oblicz" shows it, the window restores it when shown
+    Control, // a radio group's item or a spin edit's value, a whole number in look.range
 };
 
 // What a field of a window looks like and how it is checked.
@@ -60,6 +61,8 @@ template <class R> struct Field {
     const char* edit = nullptr; // the window field's form name
     int order = 0;              // place in the form; the window fills its fields in this order
     int decimals = 1;           // a restored number: fixed-point, at least 4 wide
+    bool restored = true;       // filled from the record when the window is shown
+    int mode = -1;              // read only in this mode of the record's "Mode"; -1: always
     Look look;
 
     Field(const char* k, Member<R> m) : key(k), member(m) {}
@@ -80,6 +83,21 @@ template <class R> struct Field {
     }
     Field& Result(const char* e, int o, Look l = {}, int d = 1) {
         return Shown(Role::Result, e, o, l, d);
+    }
+    Field& Control(Look l) {
+        role = Role::Control;
+        look = std::move(l);
+        return *this;
+    }
+    // A field the window does not fill when shown: it keeps its own text.
+    Field& Kept() {
+        restored = false;
+        return *this;
+    }
+    // A field of one mode only: read, and taken from the command line, in it.
+    Field& InMode(int m) {
+        mode = m;
+        return *this;
     }
 
     bool IsNumber() const { return std::holds_alternative<double R::*>(member); }

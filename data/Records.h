@@ -183,6 +183,10 @@ struct TDoborAirData {
     double NormalVolumeCapacity = 0; // V = 0.773 × m, capacity at normal conditions [Nm³/h]
     double CompressorOutput = 0;     // V, compressor output at 20 °C and 1013 hPa [m³/min]
     double CompressorMassFlow = 0;   // M = V × 60 × 1.205, compressor mass flow [kg/h]
+    // How the requirement was given in the last "Oblicz": 0 = the compressor
+    // output, 1 = the required capacity. The window's radio group holds the
+    // user's choice; the record keeps the one a selection and its report used.
+    int Mode = 0;
 };
 
 // Selection of a valve for water ("Dobór zaworu - woda").

@@ -201,6 +201,7 @@ protected:
                 numericResults_.push_back(f->IsNumber());
                 break;
             case Fields::Role::Record:
+            case Fields::Role::Control: // the window's own controls, built by the window
                 break;
             }
         }

@@ -10,6 +10,7 @@
 #include "data/Dane.h"
 #include "report/Layout.h"
 #include "report/ReportPainter.h"
+#include "selection/AirSelection.h"
 #include "selection/PowerSelection.h"
 #include "selection/SteamSelection.h"
 #include "selection/WaterSelection.h"
@@ -154,6 +155,24 @@ TDoborSteamData SelectedSteam(double p2, double required) {
     return s;
 }
 
+// SV20 3/4" (d 14, α 0.55) at 6.0 bar selected for air 10 kg/h below its capacity.
+Selection::Outcome<Report::Content> AirReport(int mode, double p2) {
+    TDoborAirData s;
+    s.Mode = mode;
+    s.ValveType = QStringLiteral("SV20");
+    s.ValveSize = QStringLiteral("3/4\"");
+    s.FlowDiameter = 14;
+    s.SetPressure = 6;
+    s.RelievingPressure = 6.6;
+    s.BackPressure = p2;
+    s.AlphaGas = 0.55;
+    s.Capacity = Obliczenia::AirCapacity(14, 6.6, p2, 20, 0.55).value();
+    s.RequiredCapacity = s.Capacity - 10;
+    s.CompressorOutput = s.RequiredCapacity / 72.3;
+    s.CompressorMassFlow = s.RequiredCapacity;
+    return AirSelection::ReportContent(s);
+}
+
 // The same valve selected for a heat power 10 kW below what it carries.
 TMocData SelectedPower(double p2) {
     const TDoborSteamData steam = SelectedSteam(p2, 0);
@@ -212,6 +231,10 @@ const ReportCase kReports[] = {
      [] { return SteamSelection::ReportContent(SelectedSteam(5.9, 1200)); }},
     {"HeatPowerCritical", [] { return PowerSelection::ReportContent(SelectedPower(0)); }},
     {"HeatPowerSubcritical", [] { return PowerSelection::ReportContent(SelectedPower(5.9)); }},
+    {"AirSelectionOutputCritical", [] { return AirReport(AirSelection::CompressorOutput, 0); }},
+    {"AirSelectionOutputSubcritical", [] { return AirReport(AirSelection::CompressorOutput, 4); }},
+    {"AirSelectionTypedCritical", [] { return AirReport(AirSelection::RequiredCapacity, 0); }},
+    {"AirSelectionTypedSubcritical", [] { return AirReport(AirSelection::RequiredCapacity, 4); }},
 };
 
 class ReportLayout : public GuiTest, public ::testing::WithParamInterface<ReportCase> {};

@@ -105,6 +105,7 @@ Selection::Outcome<Report::Content> ReportContent(const TDoborAirData& s) {
 
     Report::Content r;
     r.valveType = s.ValveType;
+    r.saveDialogTitle = Report::Content::SaveTitleImperative(); // this window's own wording
     r.Title(Title());
     Selection::AddSelectedValve(r, 7,
                                 {QString(), s.ValveType, s.ValveSize, s.FlowDiameter,

@@ -95,6 +95,7 @@ TEST_F(AirSelectionTest, ReportInBothBranchesAndModes) {
     ASSERT_TRUE(c);
     EXPECT_EQ(c->PrinterPages(), 2);
     EXPECT_EQ(c->PdfPages(), 2);
+    EXPECT_EQ(c->saveDialogTitle, "Zapisz wyniki obliczeń w pliku PDF");
     const QStringList texts = Texts(*c);
     EXPECT_TRUE(texts.contains("Obliczona wydajność sprężarki (masowa)                            "
                                "   M: 144.60 kg/h"));

@@ -41,9 +41,8 @@ void ShowResults(const QWidget* window, const Fields::Table<R>& table, const R& 
         if (f.role != Fields::Role::Result)
             continue;
         if (QLineEdit* edit = Edit(window, f))
-            edit->setText(f.IsNumber()
-                              ? Convert::ResultText(record.*std::get<double R::*>(f.member))
-                              : Fields::RestoredText(record, f));
+            edit->setText(f.IsNumber() ? Convert::ResultText(Fields::ShownNumber(record, f))
+                                       : Fields::RestoredText(record, f));
     }
 }
 

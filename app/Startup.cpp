@@ -9,6 +9,7 @@
 #include "capacity/Flow_water.h"
 #include "data/Dane.h"
 #include "selection/Dobor_air.h"
+#include "selection/Dobor_mix.h"
 #include "selection/Dobor_steam.h"
 #include "selection/Dobor_water.h"
 #include "selection/Moc.h"
@@ -30,10 +31,8 @@ KalmoWindows CreateWindows() {
     w.frmMoc = new TfrmMoc(w.frmKalmo3);
     w.frmDoborAir = new TfrmDoborAir(w.frmKalmo3);
     w.frmDoborWater = new TfrmDoborWater(w.frmKalmo3);
-    // TfrmDoborMix, TfrmWymiennik, TfrmPara_woda and TfrmEkspansja.
-    new PendingWindow(w.frmKalmo3, QStringLiteral("frmDoborMix"),
-                      QStringLiteral("   Dobór zaworu - moc cieplna (para + woda)"),
-                      &Dane::MixSelectionActive);
+    w.frmDoborMix = new TfrmDoborMix(w.frmKalmo3);
+    // TfrmWymiennik, TfrmPara_woda and TfrmEkspansja stand in their places.
     new PendingWindow(w.frmKalmo3, QStringLiteral("frmWymiennik"),
                       QStringLiteral("   Dobór zaworu do wymiennika wg PN-B-02414:1999"),
                       &Dane::ExchangerSelectionActive);
@@ -79,5 +78,9 @@ KalmoWindows CreateWindows() {
                               [window = w.frmDoborAir] { return window->ValveTypeFields(); });
     w.frmDoborAir->SetValveTypeDialog(w.frmDobor);
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborAir, w.frmDoborAir);
+    w.frmDobor->AddLazyWindow(&Dane::MixSelectionActive,
+                              [window = w.frmDoborMix] { return window->ValveTypeFields(); });
+    w.frmDoborMix->SetValveTypeDialog(w.frmDobor);
+    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborMix, w.frmDoborMix);
     return w;
 }

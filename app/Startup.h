@@ -11,6 +11,7 @@ class TfrmDoborPara;
 class TfrmDoborWater;
 class TfrmMoc;
 class TfrmDoborAir;
+class TfrmDoborMix;
 class TfrmKoniec;
 class TfrmOprogramie;
 class TfrmOpcje;
@@ -28,6 +29,7 @@ struct KalmoWindows {
     TfrmDobor* frmDobor = nullptr;
     TfrmMoc* frmMoc = nullptr;
     TfrmDoborAir* frmDoborAir = nullptr;
+    TfrmDoborMix* frmDoborMix = nullptr;
     TfrmDoborWater* frmDoborWater = nullptr;
     TfrmOpcje* frmOpcje = nullptr;
 };

@@ -112,11 +112,18 @@ Result WaterCapacity(double d, double p1, double b1, double p2, double t1, doubl
     const Result rho = WaterDensity(p1 + 1.0, t1);
     if (!rho)
         return rho;
+    return LiquidCapacity(d, p1, p2, rho.value(), LiquidAlpha(b1, alphaAt10, alphaAt25));
+}
+
+double LiquidAlpha(double b1, double alphaAt10, double alphaAt25) {
     // An overpressure of exactly 25 % already takes the 25 % coefficient.
-    const double alpha = (b1 >= 25 && alphaAt25 > 0) ? alphaAt25 : alphaAt10;
+    return (b1 >= 25 && alphaAt25 > 0) ? alphaAt25 : alphaAt10;
+}
+
+double LiquidCapacity(double d, double p1, double p2, double rho, double alpha) {
     // 15.80221104755666 = 5.03 · π; the pressure difference in MPa.
     return double(Real(d) * d / 4 * 15.80221104755666L * alpha *
-                  std::sqrt((Real(p1) - p2) * 0.1L * rho.value()));
+                  std::sqrt((Real(p1) - p2) * 0.1L * rho));
 }
 
 Result SteamCapacity(double d, double p1, double p2, double alpha) {

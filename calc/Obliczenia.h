@@ -83,6 +83,13 @@ Result WaterCapacity(double d, double p1, double b1, double p2, double t1, doubl
 // above 200 bar gauge, where K1 has none.
 Result SteamCapacity(double d, double p1, double p2, double alpha);
 
+// Liquid of density rho [kg/m³]: d [mm], p1 and p2 [bar gauge], alpha [–] → kg/h.
+double LiquidCapacity(double d, double p1, double p2, double rho, double alpha);
+
+// The liquid coefficient the formula takes: the one certified at 25 % when b1 ≥ 25 %
+// [%] and there is one (not 0), otherwise the one at 10 %.
+double LiquidAlpha(double b1, double alphaAt10, double alphaAt25);
+
 // The pressure ratio β = (p2 + 1) / (p1 + 1), the outflow function ψ and the
 // back-pressure coefficient K2 = ψ / ψmax of a relief from p1 to p2 [bar gauge],
 // as the capacity formulas use them and the reports print them. At or below the

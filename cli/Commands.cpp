@@ -5,6 +5,7 @@
 #include "capacity/FlowWaterCalc.h"
 #include "cli/WindowCommand.h"
 #include "selection/AirSelection.h"
+#include "selection/MixSelection.h"
 #include "selection/PowerSelection.h"
 #include "selection/SteamSelection.h"
 #include "selection/WaterSelection.h"
@@ -43,6 +44,7 @@ const std::vector<Command>& Commands() {
         WindowCommand<TDoborSteamData>("dobor-steam", ValveDialog::TypeOrTyped),
         WindowCommand<TMocData>("moc", ValveDialog::Type),
         WindowCommand<TDoborAirData>("dobor-air", ValveDialog::Type),
+        WindowCommand<TDoborMixData>("dobor-mix", ValveDialog::Type),
     };
     return commands;
 }

@@ -63,6 +63,7 @@ template <class R> struct Field {
     int decimals = 1;           // a restored number: fixed-point, at least 4 wide
     bool restored = true;       // filled from the record when the window is shown
     int mode = -1;              // read only in this mode of the record's "Mode"; -1: always
+    double (*shown)(const R&) = nullptr; // the number the window shows, when not the member
     Look look;
 
     Field(const char* k, Member<R> m) : key(k), member(m) {}
@@ -92,6 +93,11 @@ template <class R> struct Field {
     // A field the window does not fill when shown: it keeps its own text.
     Field& Kept() {
         restored = false;
+        return *this;
+    }
+    // A result the window shows as this number of the record (Ap + Aw, say).
+    Field& Showing(double (*number)(const R&)) {
+        shown = number;
         return *this;
     }
     // A field of one mode only: read, and taken from the command line, in it.
@@ -130,6 +136,8 @@ template <class R> std::vector<const Field<R>*> Shown(const Table<R>& table) {
 // The text a window restores into the field of the member: a number fixed-point
 // with its decimals at least 4 wide, a text as it is.
 template <class R> QString RestoredText(const R& record, const Field<R>& f) {
+    if (f.shown)
+        return Convert::FixedText(f.shown(record), 4, f.decimals);
     if (const auto* d = std::get_if<double R::*>(&f.member))
         return Convert::FixedText(record.*(*d), 4, f.decimals);
     if (const auto* s = std::get_if<QString R::*>(&f.member))
@@ -137,6 +145,11 @@ template <class R> QString RestoredText(const R& record, const Field<R>& f) {
     if (const auto* i = std::get_if<int R::*>(&f.member))
         return QString::number(record.*(*i));
     return record.*std::get<bool R::*>(f.member) ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// The number a window shows in a numeric field: its own, or the member.
+template <class R> double ShownNumber(const R& record, const Field<R>& f) {
+    return f.shown ? f.shown(record) : record.*std::get<double R::*>(f.member);
 }
 
 // A field's text into the member: a number with the decimal conversion (an

@@ -13,6 +13,7 @@
 #include "data/Convert.h"
 #include "data/Dane.h"
 #include "selection/AirSelection.h"
+#include "selection/MixSelection.h"
 #include "selection/PowerSelection.h"
 #include "selection/SteamSelection.h"
 #include "selection/WaterSelection.h"
@@ -220,6 +221,7 @@ TEST(CliRecords, EveryFieldTableRoundTripsThroughTheJson) {
     RoundTrip<TDoborSteamData>("dobor-steam", Cli::ValveDialog::TypeOrTyped, type);
     RoundTrip<TMocData>("moc", Cli::ValveDialog::Type, type);
     RoundTrip<TDoborAirData>("dobor-air", Cli::ValveDialog::Type, type);
+    RoundTrip<TDoborMixData>("dobor-mix", Cli::ValveDialog::Type, type);
 }
 
 // --- the valve choice on the window's texts -------------------------------------

@@ -11,6 +11,7 @@
 #include "report/Layout.h"
 #include "report/ReportPainter.h"
 #include "selection/AirSelection.h"
+#include "selection/MixSelection.h"
 #include "selection/PowerSelection.h"
 #include "selection/SteamSelection.h"
 #include "selection/WaterSelection.h"
@@ -173,6 +174,20 @@ Selection::Outcome<Report::Content> AirReport(int mode, double p2) {
     return AirSelection::ReportContent(s);
 }
 
+// SV20 at 6.0 bar selected for 100 kW of a steam-and-water source.
+Selection::Outcome<Report::Content> MixReport(double p2) {
+    TDoborMixData s;
+    s.RequiredPower = 100;
+    s.RelievingPressure = 6.6;
+    s.BackPressure = p2;
+    s.SetPressure = 6;
+    s.ValveType = QStringLiteral("SV20");
+    const auto found = MixSelection::Compute(s);
+    if (!found)
+        return found.refusal();
+    return MixSelection::ReportContent(s);
+}
+
 // The same valve selected for a heat power 10 kW below what it carries.
 TMocData SelectedPower(double p2) {
     const TDoborSteamData steam = SelectedSteam(p2, 0);
@@ -235,6 +250,8 @@ const ReportCase kReports[] = {
     {"AirSelectionOutputSubcritical", [] { return AirReport(AirSelection::CompressorOutput, 4); }},
     {"AirSelectionTypedCritical", [] { return AirReport(AirSelection::RequiredCapacity, 0); }},
     {"AirSelectionTypedSubcritical", [] { return AirReport(AirSelection::RequiredCapacity, 4); }},
+    {"MixCritical", [] { return MixReport(0); }},
+    {"MixSubcritical", [] { return MixReport(3.5); }},
 };
 
 class ReportLayout : public GuiTest, public ::testing::WithParamInterface<ReportCase> {};

@@ -143,6 +143,7 @@ check "   Przepustowość - para wodna nasycona" 1 1 8 "Wybór zaworu bezpiecze�
 check "   Przepustowość - woda" 1 2 4 "Wybór zaworu bezpieczeństwa"
 check "   Dobór zaworu - para wodna nasycona" 2 0 5 "   Dobór zaworu bezpieczeństwa"
 check "   Dobór zaworu - moc cieplna (para wodna)" 2 1 4 "   Dobór zaworu bezpieczeństwa"
+check "   Dobór zaworu - moc cieplna (para + woda)" 2 2 4 "   Dobór zaworu bezpieczeństwa"
 check "   Dobór zaworu - powietrze" 2 5 6 "   Dobór zaworu bezpieczeństwa"
 check "   Dobór zaworu - woda" 2 6 5 "   Dobór zaworu bezpieczeństwa"
 

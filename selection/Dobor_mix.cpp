@@ -1,0 +1,17 @@
+#include "selection/Dobor_mix.h"
+
+#include "data/Dane.h"
+
+#include <QLineEdit>
+
+TfrmDoborMix::TfrmDoborMix(QWidget* mainWindow)
+    : SelectionWindowOn(mainWindow, QStringLiteral("frmDoborMix"), &Dane::MixSelectionActive, 12,
+                        Dane::DoborMixData) {}
+
+void TfrmDoborMix::Build() {
+    SelectionWindowOn::Build();
+    ZeroResultsOnEveryChange(FieldOf("RequiredPower"));
+    FieldOf("SteamArea")
+        ->setToolTip(QStringLiteral("Suma powierzchni kanału przepływowego wyznaczonych osobno "
+                                    "dla dla pary wodnej i wody"));
+}

@@ -24,6 +24,15 @@ Look RequiredCapacity() {
             QStringLiteral("wymagana przepustowość mw")};
 }
 
+Look RequiredPower() {
+    return {QStringLiteral("Wymagana moc cieplna :"),
+            QStringLiteral("[kW]"),
+            31,
+            QStringLiteral("Niepoprawna wartość wymaganej mocy cieplnej!"),
+            std::nullopt,
+            QStringLiteral("wymagana moc cieplna")};
+}
+
 Look Overpressure() {
     return {QStringLiteral("Przyrost ciśnienia :"),
             QStringLiteral("[%]"),

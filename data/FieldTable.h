@@ -171,6 +171,7 @@ QString OptionName(const char* key);
 // The looks of the fields the windows share.
 namespace Looks {
 Look RequiredCapacity();  // "Wymagana przepustowość :" [kg/h]
+Look RequiredPower();     // "Wymagana moc cieplna :" [kW]
 Look Overpressure();      // "Przyrost ciśnienia :" [%]
 Look RelievingPressure(); // "Ciśnienie zrzutowe :" [bar], derived
 Look WaterTemperature();  // "Temperatura zrzutowa :" [°C], 0.1 … 149.9 °C

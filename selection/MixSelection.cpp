@@ -318,9 +318,6 @@ double FoundAreas(const TDoborMixData& r) {
 const Fields::Table<TDoborMixData>& Calculation<TDoborMixData>::Fields() {
     using namespace Fields;
     using R = TDoborMixData;
-    const Look power(QStringLiteral("Wymagana moc cieplna :"), QStringLiteral("[kW]"), 31,
-                     QStringLiteral("Niepoprawna wartość wymaganej mocy cieplnej!"), std::nullopt,
-                     QStringLiteral("wymagana moc cieplna N"));
     static const Table<R> table = {
         Field<R>("Overpressure", &R::Overpressure).Input("Edit4", 2, Looks::Overpressure()),
         Field<R>("SaturationTemp", &R::SaturationTemp),
@@ -334,7 +331,7 @@ const Fields::Table<TDoborMixData>& Calculation<TDoborMixData>::Fields() {
         Field<R>("AlphaGas", &R::AlphaGas),
         Field<R>("AlphaLiquid10", &R::AlphaLiquid10),
         Field<R>("AlphaLiquid25", &R::AlphaLiquid25),
-        Field<R>("RequiredPower", &R::RequiredPower).Input("Edit3", 1, power),
+        Field<R>("RequiredPower", &R::RequiredPower).Input("Edit3", 1, Looks::RequiredPower()),
         Field<R>("RequiredCapacity", &R::RequiredCapacity),
         Field<R>("EnthalpyIn", &R::EnthalpyIn),
         Field<R>("EnthalpyOut", &R::EnthalpyOut),

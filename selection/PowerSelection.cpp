@@ -131,9 +131,6 @@ QString Calculation<TMocData>::Caption() {
 const Fields::Table<TMocData>& Calculation<TMocData>::Fields() {
     using namespace Fields;
     using R = TMocData;
-    const Look power(QStringLiteral("Wymagana moc cieplna :"), QStringLiteral("[kW]"), 31,
-                     QStringLiteral("Niepoprawna wartość wymaganej mocy cieplnej!"), std::nullopt,
-                     QStringLiteral("wymagana moc cieplna Nw"));
     static const Table<R> table = {
         Field<R>("Overpressure", &R::Overpressure).Input("Edit4", 2, Looks::Overpressure()),
         Field<R>("SaturationTemp", &R::SaturationTemp),
@@ -145,7 +142,7 @@ const Fields::Table<TMocData>& Calculation<TMocData>::Fields() {
         Field<R>("FlowDiameter", &R::FlowDiameter).Result("Edit7", 9, Looks::FoundDiameter()),
         Field<R>("SetPressure", &R::SetPressure).Choice("Edit6", 7),
         Field<R>("AlphaGas", &R::AlphaGas),
-        Field<R>("RequiredPower", &R::RequiredPower).Input("Edit3", 1, power),
+        Field<R>("RequiredPower", &R::RequiredPower).Input("Edit3", 1, Looks::RequiredPower()),
         Field<R>("HeatPower", &R::HeatPower)
             .Result("Edit10", 10, {QStringLiteral("Moc cieplna :"), QStringLiteral("[kW]")}),
         Field<R>("Capacity", &R::Capacity),

@@ -16,31 +16,23 @@ Selection::Outcome<Selection::Found> Compute(TMocData& r) {
     // Above 200 bar K1 has no value; say so before the data file is read.
     if (const Obliczenia::Result k1 = Obliczenia::SteamK1(r.RelievingPressure); !k1)
         return Selection::Refusal::Missing(k1.reason());
-    // The state of saturated steam at the relieving pressure; the lookups get a
-    // copy of p1, which they may round.
-    double p1 = r.RelievingPressure;
-    const Obliczenia::Result latentHeat = Obliczenia::SatSteamLatentHeat(p1);
-    if (!latentHeat)
-        return Selection::Refusal::Missing(latentHeat.reason());
-    p1 = r.RelievingPressure;
-    const Obliczenia::Result saturationTemp = Obliczenia::SatSteamTemperature(p1);
-    if (!saturationTemp)
-        return Selection::Refusal::Missing(saturationTemp.reason());
+    const Selection::Outcome<SteamBlock::State> state = SteamBlock::StateAt(r.RelievingPressure);
+    if (!state)
+        return state.refusal();
 
-    const double latent = latentHeat.value();
-    const auto capacity = [&r](const ValveData::Record& valve) {
-        return Obliczenia::SteamCapacity(valve.flowDiameter, r.RelievingPressure, r.BackPressure,
-                                         valve.alphaGas);
-    };
-    // The heat power the size carries away [kW].
-    const Selection::Outcome<Selection::Found> found =
-        Selection::FirstCovering(r.ValveType, r.SetPressure, r.RequiredPower,
-                                 [&](const ValveData::Record& valve) -> Obliczenia::Result {
-                                     const Obliczenia::Result m = capacity(valve);
-                                     if (!m)
-                                         return m;
-                                     return latent * m.value() / 3600;
-                                 });
+    // The heat power the size carries away [kW]; the walk ends at the found size,
+    // whose steam capacity is the last one measured.
+    double capacity = 0;
+    const Selection::Outcome<Selection::Found> found = Selection::FirstCovering(
+        r.ValveType, r.SetPressure, r.RequiredPower,
+        [&](const ValveData::Record& valve) -> Obliczenia::Result {
+            const Obliczenia::Result m = Obliczenia::SteamCapacity(
+                valve.flowDiameter, r.RelievingPressure, r.BackPressure, valve.alphaGas);
+            if (!m)
+                return m;
+            capacity = m.value();
+            return state->latentHeat * capacity / 3600;
+        });
     if (!found)
         return found;
     const ValveData::Record& valve = found->record;
@@ -48,9 +40,9 @@ Selection::Outcome<Selection::Found> Compute(TMocData& r) {
     r.AlphaGas = valve.alphaGas;
     r.HeatPower = found->value;
     r.FlowDiameter = valve.flowDiameter;
-    r.SaturationTemp = saturationTemp.value();
-    r.LatentHeat = latent;
-    r.Capacity = capacity(valve).value(); // the walk measured it already
+    r.SaturationTemp = state->saturationTemp;
+    r.LatentHeat = state->latentHeat;
+    r.Capacity = capacity;
     return found;
 }
 
@@ -62,38 +54,19 @@ QString Title() {
 Selection::Outcome<Report::Content> ReportContent(const TMocData& s) {
     if (!Selection::HasResultToPrint(s.HeatPower, s.RequiredPower))
         return Selection::Refusal::Because(Selection::Refusal::Kind::NothingToPrint);
-    const Selection::Outcome<SteamBlock::Values> block =
-        SteamBlock::Compute(s.RelievingPressure, s.BackPressure);
+    Report::Content r;
+    const Selection::Outcome<SteamBlock::Values> block = SteamBlock::AddOpening(
+        r,
+        {Title(),
+         {QString(), s.ValveType, s.ValveSize, s.FlowDiameter, Report::GasAlphaLabel(), s.AlphaGas,
+          s.SetPressure, s.Overpressure, s.RelievingPressure, s.BackPressure},
+         ValueLine(QStringLiteral("Moc cieplna zabezpieczanego urządzenia (wymagana)         "
+                                  "          Nw: "),
+                   s.RequiredPower, 1, QStringLiteral(" kW")),
+         {s.SaturationTemp, s.LatentHeat}},
+        SteamBlock::Pdf::HeatPower);
     if (!block)
         return block.refusal();
-
-    Report::Content r;
-    r.valveType = s.ValveType;
-    r.Title(Title());
-    Selection::AddSelectedValve(r, 7,
-                                {QString(), s.ValveType, s.ValveSize, s.FlowDiameter,
-                                 Report::GasAlphaLabel(), s.AlphaGas, s.SetPressure, s.Overpressure,
-                                 s.RelievingPressure, s.BackPressure});
-    r.Text(Line(16), Line(9),
-           ValueLine(QStringLiteral("Moc cieplna zabezpieczanego urządzenia (wymagana)         "
-                                    "          Nw: "),
-                     s.RequiredPower, 1, QStringLiteral(" kW")));
-    r.Text(Line(18), Line(10), QStringLiteral("Czynnik roboczy: para wodna nasycona"));
-    // In this report t1 stands with the kelvin value and T1 with the Celsius one.
-    r.Text(Line(19), Line(11),
-           ValueLine(QStringLiteral("Temperatura zrzutowa                                     "
-                                    "           t1: "),
-                     s.SaturationTemp, 1, QStringLiteral(" K")));
-    r.Text(Line(20), Line(12),
-           ValueLine(QStringLiteral("Temperatura zrzutowa                                     "
-                                    "           T1: "),
-                     s.SaturationTemp - 273.15, 1, QStringLiteral(" C")));
-    r.Text(Line(21), Line(13),
-           ValueLine(QStringLiteral("Ciepło parowania                                         "
-                                    "            r: "),
-                     s.LatentHeat, 1, QStringLiteral(" kJ/kg")));
-
-    SteamBlock::Add(r, *block, SteamBlock::Pdf::HeatPower);
 
     // After the block: the subcritical block is one line longer on both paths.
     const bool critical = block->critical;

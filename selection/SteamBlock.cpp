@@ -27,6 +27,10 @@ Selection::Outcome<Values> Compute(double p1, double p2) {
 
 namespace {
 
+const QString kTemperatureT1 =
+    QStringLiteral("Temperatura zrzutowa                                                T1: ");
+const QString kTemperatureLowerT1 =
+    QStringLiteral("Temperatura zrzutowa                                                t1: ");
 const QString kTitle = QStringLiteral(
     "Obliczenia przepustowości wybranego zaworu (do wzorów wartości ciśnienia podstawiono w "
     "[MPa]):");
@@ -59,6 +63,43 @@ void Bitmap(Report::Content& r, Report::Place printer, Report::Place pdf, int nu
 }
 
 } // namespace
+
+Selection::Outcome<State> StateAt(double p1) {
+    double p = p1;
+    const Obliczenia::Result saturationTemp = Obliczenia::SatSteamTemperature(p);
+    if (!saturationTemp)
+        return Selection::Refusal::Missing(saturationTemp.reason());
+    p = p1;
+    const Obliczenia::Result latentHeat = Obliczenia::SatSteamLatentHeat(p);
+    if (!latentHeat)
+        return Selection::Refusal::Missing(latentHeat.reason());
+    return State{saturationTemp.value(), latentHeat.value()};
+}
+
+Selection::Outcome<Values> AddOpening(Report::Content& r, const Opening& o, Pdf pdf) {
+    const Selection::Outcome<Values> block =
+        Compute(o.valve.relievingPressure, o.valve.backPressure);
+    if (!block)
+        return block;
+    r.valveType = o.valve.type;
+    r.Title(o.title);
+    Selection::AddSelectedValve(r, 7, o.valve);
+    r.Text(Line(16), Line(9), o.requirement);
+    r.Text(Line(18), Line(10), QStringLiteral("Czynnik roboczy: para wodna nasycona"));
+    const bool kelvinIsT1 = pdf == Pdf::SteamSelection;
+    r.Text(Line(19), Line(11),
+           ValueLine(kelvinIsT1 ? kTemperatureT1 : kTemperatureLowerT1, o.state.saturationTemp, 1,
+                     QStringLiteral(" K")));
+    r.Text(Line(20), Line(12),
+           ValueLine(kelvinIsT1 ? kTemperatureLowerT1 : kTemperatureT1,
+                     o.state.saturationTemp - 273.15, 1, QStringLiteral(" C")));
+    r.Text(Line(21), Line(13),
+           ValueLine(QStringLiteral("Ciepło parowania                                         "
+                                    "            r: "),
+                     o.state.latentHeat, 1, QStringLiteral(" kJ/kg")));
+    Add(r, *block, pdf);
+    return block;
+}
 
 void Add(Report::Content& r, const Values& v, Pdf pdf) {
     r.Text(Line(23), Line(15), kTitle, Report::Style::Bold);

@@ -7,6 +7,7 @@
 // differently. No widgets.
 
 #include "report/Report.h"
+#include "report/ReportLines.h"
 #include "selection/Selection.h"
 
 namespace SteamBlock {
@@ -40,5 +41,28 @@ Selection::Outcome<Values> Compute(double p1, double p2);
 // (subcritical); PDF lines 15 to 39 (critical) or to 41 (subcritical, steam
 // selection) or 40 (subcritical, heat power).
 void Add(Report::Content& report, const Values& values, Pdf pdf);
+
+// Saturated steam at the relieving pressure p1 [bar gauge] from the steam
+// table; each lookup gets a copy of p1, which it may round.
+struct State {
+    double saturationTemp = 0; // T1 [K]
+    double latentHeat = 0;     // r [kJ/kg]
+};
+Selection::Outcome<State> StateAt(double p1);
+
+// What opens both saturated-steam selection reports.
+struct Opening {
+    QString title;
+    Report::ValveBlock valve; // the selected valve and its pressures
+    QString requirement;      // the requirement's line
+    State state;              // of the selection
+};
+
+// The title, the selected valve from printer line 7, the requirement on printer
+// line 16 (PDF 9), the medium, the relieving temperature in K and in °C (the
+// heat-power report writes t1 with the kelvin value and T1 with the Celsius
+// one), the latent heat, then the block for the valve's p1 and p2. The block's
+// values, or why there are none; nothing is added then.
+Selection::Outcome<Values> AddOpening(Report::Content& report, const Opening& opening, Pdf pdf);
 
 } // namespace SteamBlock

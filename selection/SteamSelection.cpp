@@ -23,24 +23,17 @@ Selection::Outcome<Selection::Found> Compute(TDoborSteamData& r) {
         });
     if (!found)
         return found;
-    // The state of saturated steam at the relieving pressure; the lookups get a
-    // copy of p1, which they may round.
-    double p1 = r.RelievingPressure;
-    const Obliczenia::Result saturationTemp = Obliczenia::SatSteamTemperature(p1);
-    if (!saturationTemp)
-        return Selection::Refusal::Missing(saturationTemp.reason());
-    p1 = r.RelievingPressure;
-    const Obliczenia::Result latentHeat = Obliczenia::SatSteamLatentHeat(p1);
-    if (!latentHeat)
-        return Selection::Refusal::Missing(latentHeat.reason());
+    const Selection::Outcome<SteamBlock::State> state = SteamBlock::StateAt(r.RelievingPressure);
+    if (!state)
+        return state.refusal();
 
     const ValveData::Record& valve = found->record;
     r.ValveSize = valve.sizeText;
     r.AlphaGas = valve.alphaGas;
     r.Capacity = found->value;
     r.FlowDiameter = valve.flowDiameter;
-    r.SaturationTemp = saturationTemp.value();
-    r.LatentHeat = latentHeat.value();
+    r.SaturationTemp = state->saturationTemp;
+    r.LatentHeat = state->latentHeat;
     r.HeatPower = r.LatentHeat * r.Capacity / 3600;
     return found;
 }
@@ -53,37 +46,19 @@ QString Title() {
 Selection::Outcome<Report::Content> ReportContent(const TDoborSteamData& s) {
     if (!Selection::HasResultToPrint(s.Capacity, s.RequiredCapacity))
         return Selection::Refusal::Because(Selection::Refusal::Kind::NothingToPrint);
-    const Selection::Outcome<SteamBlock::Values> block =
-        SteamBlock::Compute(s.RelievingPressure, s.BackPressure);
+    Report::Content r;
+    const Selection::Outcome<SteamBlock::Values> block = SteamBlock::AddOpening(
+        r,
+        {Title(),
+         {QString(), s.ValveType, s.ValveSize, s.FlowDiameter, Report::GasAlphaLabel(), s.AlphaGas,
+          s.SetPressure, s.Overpressure, s.RelievingPressure, s.BackPressure},
+         ValueLine(QStringLiteral("Wymagana przepustowość zaworu bezpieczeństwa             "
+                                  "           mw: "),
+                   s.RequiredCapacity, 2, QStringLiteral(" kg/h")),
+         {s.SaturationTemp, s.LatentHeat}},
+        SteamBlock::Pdf::SteamSelection);
     if (!block)
         return block.refusal();
-
-    Report::Content r;
-    r.valveType = s.ValveType;
-    r.Title(Title());
-    Selection::AddSelectedValve(r, 7,
-                                {QString(), s.ValveType, s.ValveSize, s.FlowDiameter,
-                                 Report::GasAlphaLabel(), s.AlphaGas, s.SetPressure, s.Overpressure,
-                                 s.RelievingPressure, s.BackPressure});
-    r.Text(Line(16), Line(9),
-           ValueLine(QStringLiteral("Wymagana przepustowość zaworu bezpieczeństwa             "
-                                    "           mw: "),
-                     s.RequiredCapacity, 2, QStringLiteral(" kg/h")));
-    r.Text(Line(18), Line(10), QStringLiteral("Czynnik roboczy: para wodna nasycona"));
-    r.Text(Line(19), Line(11),
-           ValueLine(QStringLiteral("Temperatura zrzutowa                                     "
-                                    "           T1: "),
-                     s.SaturationTemp, 1, QStringLiteral(" K")));
-    r.Text(Line(20), Line(12),
-           ValueLine(QStringLiteral("Temperatura zrzutowa                                     "
-                                    "           t1: "),
-                     s.SaturationTemp - 273.15, 1, QStringLiteral(" C")));
-    r.Text(Line(21), Line(13),
-           ValueLine(QStringLiteral("Ciepło parowania                                         "
-                                    "            r: "),
-                     s.LatentHeat, 1, QStringLiteral(" kJ/kg")));
-
-    SteamBlock::Add(r, *block, SteamBlock::Pdf::SteamSelection);
 
     // After the block. The subcritical block is one printer line and two PDF
     // lines longer. On the PDF page each label takes a line of its own above its

@@ -1,6 +1,7 @@
 #include "selection/MixSelection.h"
 
 #include "selection/SelectionReport.h"
+#include "selection/SteamBlock.h"
 
 namespace MixSelection {
 
@@ -30,49 +31,47 @@ Selection::Outcome<Selection::Found> Compute(TDoborMixData& r) {
     // Above 200 bar K1 and the steam table have no value; said before any lookup.
     if (const Obliczenia::Result k1 = Obliczenia::SteamK1(r.RelievingPressure); !k1)
         return refuse(Refusal::Missing(k1.reason()));
-    // The states of saturated water and steam; each lookup gets a copy of its
-    // pressure, which it may round.
-    const auto at = [](Obliczenia::Result (*lookup)(double&), double p) { return lookup(p); };
+    // Saturated steam at p1, and saturated water at p1 and p2; each lookup gets a
+    // copy of its pressure, which it may round.
     const double p1 = r.RelievingPressure;
-    const Obliczenia::Result values[] = {
-        at(Obliczenia::SatWaterEnthalpy, p1), at(Obliczenia::SatWaterEnthalpy, r.BackPressure),
-        at(Obliczenia::SatSteamLatentHeat, p1), at(Obliczenia::SatWaterDensity, p1),
-        at(Obliczenia::SatSteamTemperature, p1)};
-    for (const Obliczenia::Result& v : values)
+    const Selection::Outcome<SteamBlock::State> steam = SteamBlock::StateAt(p1);
+    if (!steam)
+        return refuse(steam.refusal());
+    const auto at = [](Obliczenia::Result (*lookup)(double&), double p) { return lookup(p); };
+    const Obliczenia::Result water[] = {at(Obliczenia::SatWaterEnthalpy, p1),
+                                        at(Obliczenia::SatWaterEnthalpy, r.BackPressure),
+                                        at(Obliczenia::SatWaterDensity, p1)};
+    for (const Obliczenia::Result& v : water)
         if (!v)
             return refuse(Refusal::Missing(v.reason()));
-    const double i1 = values[0].value(), i2 = values[1].value(), latent = values[2].value();
-    const double rho = values[3].value();
+    const double i1 = water[0].value(), i2 = water[1].value(), rho = water[2].value();
+    const double latent = steam->latentHeat;
     // The table has no row without latent heat: r > 0.
     const double x2 = (i1 - i2) / latent;
     const double w = 3600 * r.RequiredPower / latent;
 
-    struct Areas {
-        double a, ap, aw; // A, Ap, Aw [mm²]
-    };
-    // The areas the steam part and the water part need in one size; none for a
-    // size without a capacity for steam or for water.
-    const auto areas = [&](const ValveData::Record& v) -> std::optional<Areas> {
-        const double ms =
-            Obliczenia::SteamCapacity(v.flowDiameter, p1, r.BackPressure, v.alphaGas).value();
-        const double mw = Obliczenia::LiquidCapacity(
-            v.flowDiameter, p1, r.BackPressure, rho,
-            Obliczenia::LiquidAlpha(r.Overpressure, v.alphaLiquid10, v.alphaLiquid25));
-        if (!(ms > 0) || !(mw > 0))
-            return std::nullopt;
-        const double a = Obliczenia::FlowArea(v.flowDiameter);
-        return Areas{a, a * x2 * w / ms, a * (1 - x2) * w / mw};
-    };
-    // A size is found when its flow area covers Ap + Aw (equality is enough).
+    // The areas A, Ap and Aw [mm²] of the size measured last: the walk ends at
+    // the found one.
+    double a = 0, ap = 0, aw = 0;
+    // A size is found when its flow area covers Ap + Aw (equality is enough); a
+    // size without a capacity for steam or for water is passed over.
     const Selection::Outcome<Selection::Found> found = Selection::FirstCovering(
         r.ValveType, r.SetPressure, 0, [&](const ValveData::Record& v) -> Obliczenia::Result {
-            const std::optional<Areas> s = areas(v);
-            return s ? s->a - (s->ap + s->aw) : -1.0;
+            const double ms =
+                Obliczenia::SteamCapacity(v.flowDiameter, p1, r.BackPressure, v.alphaGas).value();
+            const double mw = Obliczenia::LiquidCapacity(
+                v.flowDiameter, p1, r.BackPressure, rho,
+                Obliczenia::LiquidAlpha(r.Overpressure, v.alphaLiquid10, v.alphaLiquid25));
+            if (!(ms > 0) || !(mw > 0))
+                return -1.0;
+            a = Obliczenia::FlowArea(v.flowDiameter);
+            ap = a * x2 * w / ms;
+            aw = a * (1 - x2) * w / mw;
+            return a - (ap + aw);
         });
     if (!found)
         return refuse(found.refusal());
     const ValveData::Record& v = found->record;
-    const Areas s = *areas(v);
     r.ValveSize = v.sizeText;
     r.AlphaGas = v.alphaGas;
     r.AlphaLiquid10 = v.alphaLiquid10;
@@ -83,9 +82,9 @@ Selection::Outcome<Selection::Found> Compute(TDoborMixData& r) {
     r.EnthalpyIn = i1;
     r.EnthalpyOut = i2;
     r.SteamFraction = x2;
-    r.SaturationTemp = values[4].value();
-    r.SteamArea = s.ap;
-    r.WaterArea = s.aw;
+    r.SaturationTemp = steam->saturationTemp;
+    r.SteamArea = ap;
+    r.WaterArea = aw;
     return found;
 }
 

@@ -317,17 +317,7 @@ double FoundAreas(const TDoborMixData& r) {
 const Fields::Table<TDoborMixData>& Calculation<TDoborMixData>::Fields() {
     using namespace Fields;
     using R = TDoborMixData;
-    static const Table<R> table = {
-        Field<R>("Overpressure", &R::Overpressure).Input("Edit4", 2, Looks::Overpressure()),
-        Field<R>("SaturationTemp", &R::SaturationTemp),
-        Field<R>("RelievingPressure", &R::RelievingPressure)
-            .Derived("Edit8", 3, Looks::RelievingPressure()),
-        Field<R>("BackPressure", &R::BackPressure).Input("Edit1", 4, Looks::BackPressure()),
-        Field<R>("ValveType", &R::ValveType).Choice("Edit11", 6),
-        Field<R>("ValveSize", &R::ValveSize).Result("Edit2", 8, Looks::FoundSize()),
-        Field<R>("FlowDiameter", &R::FlowDiameter).Result("Edit7", 9, Looks::FoundDiameter()),
-        Field<R>("SetPressure", &R::SetPressure).Choice("Edit6", 7),
-        Field<R>("AlphaGas", &R::AlphaGas),
+    static const Table<R> table = SteamBlock::RecordTable<R>({
         Field<R>("AlphaLiquid10", &R::AlphaLiquid10),
         Field<R>("AlphaLiquid25", &R::AlphaLiquid25),
         Field<R>("RequiredPower", &R::RequiredPower).Input("Edit3", 1, Looks::RequiredPower()),
@@ -341,6 +331,6 @@ const Fields::Table<TDoborMixData>& Calculation<TDoborMixData>::Fields() {
             .Result("Edit10", 10, {QStringLiteral("Ap + Aw :"), QStringLiteral("[mm²]")})
             .Showing(FoundAreas),
         Field<R>("WaterArea", &R::WaterArea),
-    };
+    });
     return table;
 }

@@ -104,22 +104,12 @@ QString Calculation<TMocData>::Caption() {
 const Fields::Table<TMocData>& Calculation<TMocData>::Fields() {
     using namespace Fields;
     using R = TMocData;
-    static const Table<R> table = {
-        Field<R>("Overpressure", &R::Overpressure).Input("Edit4", 2, Looks::Overpressure()),
-        Field<R>("SaturationTemp", &R::SaturationTemp),
-        Field<R>("RelievingPressure", &R::RelievingPressure)
-            .Derived("Edit8", 3, Looks::RelievingPressure()),
-        Field<R>("BackPressure", &R::BackPressure).Input("Edit1", 4, Looks::BackPressure()),
-        Field<R>("ValveType", &R::ValveType).Choice("Edit11", 6),
-        Field<R>("ValveSize", &R::ValveSize).Result("Edit2", 8, Looks::FoundSize()),
-        Field<R>("FlowDiameter", &R::FlowDiameter).Result("Edit7", 9, Looks::FoundDiameter()),
-        Field<R>("SetPressure", &R::SetPressure).Choice("Edit6", 7),
-        Field<R>("AlphaGas", &R::AlphaGas),
+    static const Table<R> table = SteamBlock::RecordTable<R>({
         Field<R>("RequiredPower", &R::RequiredPower).Input("Edit3", 1, Looks::RequiredPower()),
         Field<R>("HeatPower", &R::HeatPower)
             .Result("Edit10", 10, {QStringLiteral("Moc cieplna :"), QStringLiteral("[kW]")}),
         Field<R>("Capacity", &R::Capacity),
         Field<R>("LatentHeat", &R::LatentHeat),
-    };
+    });
     return table;
 }

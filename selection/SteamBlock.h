@@ -6,6 +6,7 @@
 // from printer line 23; their PDF pages place the subcritical branch a little
 // differently. No widgets.
 
+#include "data/FieldTable.h"
 #include "report/Report.h"
 #include "report/ReportLines.h"
 #include "selection/Selection.h"
@@ -64,5 +65,27 @@ struct Opening {
 // one), the latent heat, then the block for the valve's p1 and p2. The block's
 // values, or why there are none; nothing is added then.
 Selection::Outcome<Values> AddOpening(Report::Content& report, const Opening& opening, Pdf pdf);
+
+// The field table of a saturated-steam selection record (steam, heat power,
+// steam and water): the members they share, in their order and on the fields
+// all three windows show them in, then the record's own members `rest`.
+template <class R> Fields::Table<R> RecordTable(std::initializer_list<Fields::Field<R>> rest) {
+    using Fields::Field;
+    namespace Looks = Fields::Looks;
+    Fields::Table<R> table = {
+        Field<R>("Overpressure", &R::Overpressure).Input("Edit4", 2, Looks::Overpressure()),
+        Field<R>("SaturationTemp", &R::SaturationTemp),
+        Field<R>("RelievingPressure", &R::RelievingPressure)
+            .Derived("Edit8", 3, Looks::RelievingPressure()),
+        Field<R>("BackPressure", &R::BackPressure).Input("Edit1", 4, Looks::BackPressure()),
+        Field<R>("ValveType", &R::ValveType).Choice("Edit11", 6),
+        Field<R>("ValveSize", &R::ValveSize).Result("Edit2", 8, Looks::FoundSize()),
+        Field<R>("FlowDiameter", &R::FlowDiameter).Result("Edit7", 9, Looks::FoundDiameter()),
+        Field<R>("SetPressure", &R::SetPressure).Choice("Edit6", 7),
+        Field<R>("AlphaGas", &R::AlphaGas),
+    };
+    table.insert(table.end(), rest);
+    return table;
+}
 
 } // namespace SteamBlock

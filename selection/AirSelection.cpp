@@ -107,10 +107,7 @@ Selection::Outcome<Report::Content> ReportContent(const TDoborAirData& s) {
     r.valveType = s.ValveType;
     r.saveDialogTitle = Report::Content::SaveTitleImperative(); // this window's own wording
     r.Title(Title());
-    Selection::AddSelectedValve(r, 7,
-                                {QString(), s.ValveType, s.ValveSize, s.FlowDiameter,
-                                 Report::GasAlphaLabel(), s.AlphaGas, s.SetPressure, s.Overpressure,
-                                 s.RelievingPressure, s.BackPressure});
+    Selection::AddSelectedValve(r, 7, Selection::GasValve(s));
     r.Text(Line(17), Line(10), QStringLiteral("Czynnik roboczy: powietrze"));
     r.Text(Line(18), Line(11),
            ValueLine(QStringLiteral("Temperatura zrzutowa                                     "

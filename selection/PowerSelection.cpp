@@ -58,8 +58,7 @@ Selection::Outcome<Report::Content> ReportContent(const TMocData& s) {
     const Selection::Outcome<SteamBlock::Values> block = SteamBlock::AddOpening(
         r,
         {Title(),
-         {QString(), s.ValveType, s.ValveSize, s.FlowDiameter, Report::GasAlphaLabel(), s.AlphaGas,
-          s.SetPressure, s.Overpressure, s.RelievingPressure, s.BackPressure},
+         Selection::GasValve(s),
          ValueLine(QStringLiteral("Moc cieplna zabezpieczanego urządzenia (wymagana)         "
                                   "          Nw: "),
                    s.RequiredPower, 1, QStringLiteral(" kW")),

@@ -14,4 +14,11 @@ using Report::ValueLine;
 // (Report::AddValveBlock). The valve's heading is set here.
 void AddSelectedValve(Report::Content& report, int printerLine, Report::ValveBlock valve);
 
+// The valve block of a selection for steam or a gas: the selected size with its
+// gas coefficient and the pressures it was selected for.
+template <class R> Report::ValveBlock GasValve(const R& s) {
+    return {QString(),  s.ValveType,   s.ValveSize,    s.FlowDiameter,      Report::GasAlphaLabel(),
+            s.AlphaGas, s.SetPressure, s.Overpressure, s.RelievingPressure, s.BackPressure};
+}
+
 } // namespace Selection

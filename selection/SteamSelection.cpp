@@ -50,8 +50,7 @@ Selection::Outcome<Report::Content> ReportContent(const TDoborSteamData& s) {
     const Selection::Outcome<SteamBlock::Values> block = SteamBlock::AddOpening(
         r,
         {Title(),
-         {QString(), s.ValveType, s.ValveSize, s.FlowDiameter, Report::GasAlphaLabel(), s.AlphaGas,
-          s.SetPressure, s.Overpressure, s.RelievingPressure, s.BackPressure},
+         Selection::GasValve(s),
          ValueLine(QStringLiteral("Wymagana przepustowość zaworu bezpieczeństwa             "
                                   "           mw: "),
                    s.RequiredCapacity, 2, QStringLiteral(" kg/h")),

@@ -13,7 +13,9 @@
 #include "selection/Dobor_steam.h"
 #include "selection/Dobor_water.h"
 #include "selection/Moc.h"
+#include "selection/Para_woda.h"
 #include "selection/PendingWindow.h"
+#include "selection/Wymiennik.h"
 #include "valves/Dobor_zaworu.h"
 #include "valves/Wybor_zaworu.h"
 
@@ -32,13 +34,9 @@ KalmoWindows CreateWindows() {
     w.frmDoborAir = new TfrmDoborAir(w.frmKalmo3);
     w.frmDoborWater = new TfrmDoborWater(w.frmKalmo3);
     w.frmDoborMix = new TfrmDoborMix(w.frmKalmo3);
-    // TfrmWymiennik, TfrmPara_woda and TfrmEkspansja stand in their places.
-    new PendingWindow(w.frmKalmo3, QStringLiteral("frmWymiennik"),
-                      QStringLiteral("   Dobór zaworu do wymiennika wg PN-B-02414:1999"),
-                      &Dane::ExchangerSelectionActive);
-    new PendingWindow(w.frmKalmo3, QStringLiteral("frmPara_woda"),
-                      QStringLiteral("   Dobór zaworu do wymiennika (para-woda)"),
-                      &Dane::SteamWaterSelectionActive);
+    w.frmWymiennik = new TfrmWymiennik(w.frmKalmo3);
+    w.frmPara_woda = new TfrmPara_woda(w.frmKalmo3);
+    // TfrmEkspansja stands in its place.
     new PendingWindow(w.frmKalmo3, QStringLiteral("frmEkspansja"),
                       QStringLiteral("  Rozszerzalność cieplna wody"),
                       &Dane::ExpansionSelectionActive);
@@ -82,5 +80,13 @@ KalmoWindows CreateWindows() {
                               [window = w.frmDoborMix] { return window->ValveTypeFields(); });
     w.frmDoborMix->SetValveTypeDialog(w.frmDobor);
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborMix, w.frmDoborMix);
+    w.frmDobor->AddLazyWindow(&Dane::ExchangerSelectionActive,
+                              [window = w.frmWymiennik] { return window->ValveTypeFields(); });
+    w.frmWymiennik->SetValveTypeDialog(w.frmDobor);
+    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::Wymiennik, w.frmWymiennik);
+    w.frmDobor->AddLazyWindow(&Dane::SteamWaterSelectionActive,
+                              [window = w.frmPara_woda] { return window->ValveTypeFields(); });
+    w.frmPara_woda->SetValveTypeDialog(w.frmDobor);
+    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::ParaWoda, w.frmPara_woda);
     return w;
 }

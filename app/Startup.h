@@ -12,6 +12,8 @@ class TfrmDoborWater;
 class TfrmMoc;
 class TfrmDoborAir;
 class TfrmDoborMix;
+class TfrmWymiennik;
+class TfrmPara_woda;
 class TfrmKoniec;
 class TfrmOprogramie;
 class TfrmOpcje;
@@ -31,6 +33,8 @@ struct KalmoWindows {
     TfrmDoborAir* frmDoborAir = nullptr;
     TfrmDoborMix* frmDoborMix = nullptr;
     TfrmDoborWater* frmDoborWater = nullptr;
+    TfrmWymiennik* frmWymiennik = nullptr;
+    TfrmPara_woda* frmPara_woda = nullptr;
     TfrmOpcje* frmOpcje = nullptr;
 };
 

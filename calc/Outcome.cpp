@@ -21,6 +21,8 @@ QString Refusal::Message() const {
         return Obliczenia::NoValueMessage(noValue);
     case Kind::NothingToPrint:
         return Report::NoDataMessage();
+    case Kind::Stated:
+        return text;
     }
     return {};
 }

@@ -22,17 +22,25 @@ struct Refusal {
         NotFound,                // no size at the set pressure covers the requirement
         NoValue,                 // the engineering has no value (a steam property, K1, ρ)
         NothingToPrint,          // a print without a result to print
+        Stated,                  // a window's own message, carried by the refusal
     };
     Kind kind = Kind::IncompleteData;
     Obliczenia::NoValue noValue = Obliczenia::NoValue::None; // with Kind::NoValue
+    QString text;                                            // with Kind::Stated: the message
+    QString caption; // the box's caption when it is not the usual one ("Błąd!")
 
-    static Refusal Because(Kind why) { return {why, Obliczenia::NoValue::None}; }
-    static Refusal Missing(Obliczenia::NoValue why) { return {Kind::NoValue, why}; }
+    static Refusal Because(Kind why) { return {why, Obliczenia::NoValue::None, {}, {}}; }
+    static Refusal Missing(Obliczenia::NoValue why) { return {Kind::NoValue, why, {}, {}}; }
+    static Refusal Says(QString message, QString boxCaption = {}) {
+        return {Kind::Stated, Obliczenia::NoValue::None, std::move(message), std::move(boxCaption)};
+    }
 
     // The text of the warning box.
     QString Message() const;
 
-    bool operator==(const Refusal& o) const { return kind == o.kind && noValue == o.noValue; }
+    bool operator==(const Refusal& o) const {
+        return kind == o.kind && noValue == o.noValue && text == o.text && caption == o.caption;
+    }
     bool operator!=(const Refusal& o) const { return !(*this == o); }
 };
 

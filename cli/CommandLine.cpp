@@ -134,8 +134,10 @@ QString CommandHelp(const Command& command) {
     help += QStringLiteral("Dane (jednostki okna; bez opcji – wartość domyślna okna):\n");
     for (const Option& o : command.options) {
         const bool number = !o.unit.isEmpty();
-        const QString option = QStringLiteral("--%1 %2").arg(
-            o.name, number ? QStringLiteral("LICZBA") : QStringLiteral("TEKST"));
+        const QString option =
+            QStringLiteral("--%1 %2").arg(o.name, !o.placeholder.isEmpty() ? o.placeholder
+                                                  : number ? QStringLiteral("LICZBA")
+                                                           : QStringLiteral("TEKST"));
         QString line = QStringLiteral("  %1 %2").arg(option, -26).arg(o.description);
         if (number)
             line += QLatin1Char(' ') + o.unit;

@@ -6,9 +6,11 @@
 #include "cli/WindowCommand.h"
 #include "selection/AirSelection.h"
 #include "selection/MixSelection.h"
+#include "selection/ParaWodaSelection.h"
 #include "selection/PowerSelection.h"
 #include "selection/SteamSelection.h"
 #include "selection/WaterSelection.h"
+#include "selection/WymiennikSelection.h"
 
 namespace Cli {
 
@@ -45,6 +47,8 @@ const std::vector<Command>& Commands() {
         WindowCommand<TMocData>("moc", ValveDialog::Type),
         WindowCommand<TDoborAirData>("dobor-air", ValveDialog::Type),
         WindowCommand<TDoborMixData>("dobor-mix", ValveDialog::Type),
+        WindowCommand<TWymiennikData>("wymiennik", ValveDialog::Type),
+        WindowCommand<TParaWodaData>("para-woda", ValveDialog::Type),
     };
     return commands;
 }

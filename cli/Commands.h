@@ -34,6 +34,7 @@ struct Option {
     QString description; // Polish, for --help
     QString unit;        // the window's unit ("[bar]"); empty for texts
     QString defaultText; // the default as the window shows it; empty when none
+    QString placeholder; // what --help shows after it, when not LICZBA or TEKST
 };
 
 struct Result {

@@ -35,11 +35,13 @@ template <class R> std::vector<Option> WindowOptions(ValveDialog dialog) {
     for (const Fields::Field<R>* f : Fields::Shown(Calculation<R>::Fields()))
         if (f->role == Fields::Role::Input)
             options.push_back({Fields::OptionName(f->key), QString::fromLatin1(f->key),
-                               f->look.description, f->look.unit, Fields::RestoredText(R(), *f)});
+                               f->look.description, f->look.unit, Fields::RestoredText(R(), *f),
+                               QString()});
     for (const Fields::Field<R>& f : Calculation<R>::Fields())
         if (f.role == Fields::Role::Control)
             options.push_back({Fields::OptionName(f.key), QString::fromLatin1(f.key),
-                               f.look.description, f.look.unit, Fields::RestoredText(R(), f)});
+                               f.look.description, f.look.unit, Fields::RestoredText(R(), f),
+                               f.IsBool() ? QStringLiteral("true|false") : QStringLiteral("N")});
     return options;
 }
 
@@ -68,20 +70,28 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
             texts[QString::fromLatin1(f.key)] = Fields::RestoredText(record, f);
     if (const QString error = ChooseValve(dialog, inputs, texts); !error.isEmpty())
         return Result::Stopped(Usage, error);
-    // The window's controls (a radio group's item): whole numbers in their range.
+    // The window's controls (a radio group's item, a spin edit's value): whole
+    // numbers in their range, or true and false.
     for (const Fields::Field<R>& f : table) {
         const auto typed =
             f.role == Fields::Role::Control ? inputs.find(Fields::OptionName(f.key)) : inputs.end();
         if (typed == inputs.end())
             continue;
+        const QString text = typed->second.trimmed();
         bool whole = false;
-        const int value = typed->second.trimmed().toInt(&whole);
+        int value = 0;
+        if (f.IsBool()) {
+            whole = text == QLatin1String("true") || text == QLatin1String("false");
+            value = text == QLatin1String("true");
+        } else {
+            value = text.toInt(&whole);
+        }
         if (!whole || (f.look.range && (value < f.look.range->min || value > f.look.range->max)))
             return Result::Stopped(Usage,
                                    QStringLiteral("Opcja --%1: %2")
                                        .arg(Fields::OptionName(f.key),
                                             f.look.range ? f.look.range->message : QString()));
-        Fields::Take(record, f, QString::number(value));
+        Fields::Take(record, f, f.IsBool() ? text : QString::number(value));
     }
     for (const Fields::Field<R>& f : table) {
         const auto typed =

@@ -90,6 +90,22 @@ Look FoundCapacity() {
     return {QStringLiteral("Przepustowość :"), QStringLiteral("[kg/h]")};
 }
 
+Look RequiredFlow() {
+    return {QStringLiteral("Wymagana przepustowość:"), QStringLiteral("[kg/h]")};
+}
+
+Look SelectedSize() {
+    return {QStringLiteral("Wielkość wybranego zaworu:"), QString()};
+}
+
+Look SelectedDiameter() {
+    return {QStringLiteral("Średnica wybranego zaworu:"), QStringLiteral("[mm]")};
+}
+
+Look SelectedCapacity() {
+    return {QStringLiteral("Przepustowość wybranego zaworu:"), QStringLiteral("[kg/h]")};
+}
+
 Look ValveType() {
     return {QStringLiteral("Typ :")};
 }

@@ -67,11 +67,11 @@ template <class R> struct Field {
     Look look;
 
     Field(const char* k, Member<R> m) : key(k), member(m) {}
-    Field& Shown(Role r, const char* e, int o, Look l = {}, int d = 1) {
+    Field& Shown(Role r, const char* e, int o, const Look& l = {}, int d = 1) {
         role = r;
         edit = e;
         order = o;
-        look = std::move(l);
+        look = l;
         decimals = d;
         return *this;
     }
@@ -108,6 +108,7 @@ template <class R> struct Field {
 
     bool IsNumber() const { return std::holds_alternative<double R::*>(member); }
     bool IsText() const { return std::holds_alternative<QString R::*>(member); }
+    bool IsBool() const { return std::holds_alternative<bool R::*>(member); }
     // Typed by the user or filled by a dialog: what "Oblicz" reads.
     bool IsRead() const { return edit && role != Role::Result; }
 };
@@ -165,6 +166,19 @@ template <class R> void Take(R& record, const Field<R>& f, const QString& text) 
         record.*std::get<bool R::*>(f.member) = text == QLatin1String("true");
 }
 
+// The first number of the record outside the range its field is checked
+// against when left, or nullptr. "Oblicz" checks again what an empty field or
+// a window closed without leaving the field let pass.
+template <class R> const Range* OutOfRange(const Table<R>& table, const R& record) {
+    for (const Field<R>& f : table)
+        if (f.look.range && f.IsNumber()) {
+            const double value = record.*std::get<double R::*>(f.member);
+            if (!(value >= f.look.range->min && value <= f.look.range->max))
+                return &*f.look.range;
+        }
+    return nullptr;
+}
+
 // The option name of a member: kebab case of its key ("RelievingTemp" → "relieving-temp").
 QString OptionName(const char* key);
 
@@ -181,6 +195,12 @@ Look BackPressure();      // "Ciśnienie odpływowe :" [bar]
 Look FoundSize();     // "Wielkość :"
 Look FoundDiameter(); // "Średnica :" [mm]
 Look FoundCapacity(); // "Przepustowość :" [kg/h]
+// The results of the windows that derive their required flow (heat
+// exchangers, thermal expansion).
+Look RequiredFlow();     // "Wymagana przepustowość:" [kg/h]
+Look SelectedSize();     // "Wielkość wybranego zaworu:"
+Look SelectedDiameter(); // "Średnica wybranego zaworu:" [mm]
+Look SelectedCapacity(); // "Przepustowość wybranego zaworu:" [kg/h]
 // The valve of a capacity window, as the valve choice dialog fills it.
 Look ValveType();   // "Typ :"
 Look ValveSize();   // "Wielkość :"

@@ -144,6 +144,9 @@ struct TWymiennikData {
     double NetworkWaterTemp = 20.0; // t1, design temperature of the network water [°C]
     int ValveCount = 1;             // n, number of valves [–]
     double TotalCapacity = 0;       // m = n × m1 of the last size tried [kg/h]
+    // The size found, as its result fields show it and its report prints it.
+    QString ValveSize;       // size name of the found valve
+    double FlowDiameter = 0; // d, narrowest flow diameter of the found size [mm]
 };
 
 // Valve on the water side of a steam-water heat exchanger
@@ -165,6 +168,9 @@ struct TParaWodaData {
     double PressureFactor = 1.0;    // b, factor of the pressure difference pnsc − p, 1 or 2 [–]
     int ValveCount = 1;             // n, number of valves [–]
     double TotalCapacity = 0;       // m = n × m1 of the last size tried [kg/h]
+    // The size found, as its result fields show it and its report prints it.
+    QString ValveSize;       // size name of the found valve
+    double FlowDiameter = 0; // d, narrowest flow diameter of the found size [mm]
 };
 
 // Selection of a valve for compressed air ("Dobór zaworu - powietrze").

@@ -51,9 +51,14 @@ void AddValveBlock(Content& report, int printerLine, const ValveBlock& v) {
     line(7, ValueLine(QStringLiteral("Ciśnienie zrzutowe                                     "
                                      "             p1: "),
                       v.relievingPressure, 2, QStringLiteral(" bar")));
-    line(8, ValueLine(QStringLiteral("Ciśnienie odpływowe                                    "
-                                     "             p2: "),
-                      v.backPressure, 2, QStringLiteral(" bar")));
+    if (v.valveCount != 0)
+        line(8, QStringLiteral("Ilość zastosowanych zaworów bezpieczeństwa                       "
+                               "    n: ") +
+                    QStringLiteral("%1").arg(v.valveCount, 6) + QStringLiteral(" szt."));
+    else
+        line(8, ValueLine(QStringLiteral("Ciśnienie odpływowe                                    "
+                                         "             p2: "),
+                          v.backPressure, 2, QStringLiteral(" bar")));
 }
 
 } // namespace Report

@@ -35,11 +35,12 @@ struct ValveBlock {
     double backPressure = 0;      // p2 [bar gauge]
     int areaDecimals = 1;         // A = π·d²/4 [mm²] with these decimals …
     int areaWidth = 6;            // … in a field this wide
+    int valveCount = 0;           // n: when not 0, its line stands in place of p2's
 };
 
 // The heading in bold on printer line `printerLine` and PDF line 0, then on the
 // next eight lines of both paths: "Typ: PRX " with the type and size, d, A, the
-// coefficient, p, b1, p1 and p2.
+// coefficient, p, b1, p1 and p2 (or the number of valves).
 void AddValveBlock(Content& report, int printerLine, const ValveBlock& valve);
 
 } // namespace Report

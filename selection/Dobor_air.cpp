@@ -1,14 +1,10 @@
 #include "selection/Dobor_air.h"
 
-#include "app/HelpViewer.h"
 #include "data/Dane.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace {
 // Compressor output [m³/min] as mass flow [kg/h]: 60 min/h × 1.205 kg/m³.
@@ -20,22 +16,11 @@ TfrmDoborAir::TfrmDoborAir(QWidget* mainWindow)
                         Dane::DoborAirData) {}
 
 void TfrmDoborAir::Build() {
-    RadioGroup1 = new QGroupBox(QStringLiteral(" Sposób określenia przepustowości zaworu  "), this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    Help::SetHelpContext(RadioGroup1, 33);
-    items_ = new QButtonGroup(RadioGroup1);
-    auto* column = new QVBoxLayout(RadioGroup1);
-    for (const QString& text : {QStringLiteral("wydajność sprężarki  [m3/min]"),
-                                QStringLiteral("wymagana przepustowość zaworu [kg/h]")}) {
-        auto* item = new QRadioButton(text, RadioGroup1);
-        item->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(items_->buttons().size()));
-        Help::SetHelpContext(item, 33);
-        items_->addButton(item, static_cast<int>(items_->buttons().size()));
-        column->addWidget(item);
-    }
-    items_->button(AirSelection::CompressorOutput)->setChecked(true);
+    items_ = AddRadioGroup(QStringLiteral(" Sposób określenia przepustowości zaworu  "),
+                           {QStringLiteral("wydajność sprężarki  [m3/min]"),
+                            QStringLiteral("wymagana przepustowość zaworu [kg/h]")},
+                           33);
     connect(items_, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
-    AddDataWidget(RadioGroup1);
 
     SelectionWindowOn::Build();
     // The radio group comes last among the fields of "Dane".

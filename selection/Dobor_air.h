@@ -9,7 +9,6 @@
 #include "selection/SelectionWindow.h"
 
 class QButtonGroup;
-class QGroupBox;
 
 class TfrmDoborAir : public SelectionWindowOn<TDoborAirData> {
     Q_OBJECT
@@ -28,6 +27,5 @@ protected:
     void ReadControls(TDoborAirData& record) override;
 
 private:
-    QGroupBox* RadioGroup1 = nullptr;
     QButtonGroup* items_ = nullptr;
 };

@@ -8,12 +8,15 @@
 #include "valves/Catalogue.h"
 #include "valves/Dobor_zaworu.h"
 
+#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -51,6 +54,7 @@ void SelectionWindow::EnsureFrame() {
     dataLayout_ = new QVBoxLayout(dataGroup_);
     dataRows_ = new QGridLayout;
     dataRows_->setColumnStretch(3, 1);
+    outerRows_ = dataRows_;
     dataLayout_->addLayout(dataRows_);
     layout_->addWidget(dataGroup_);
 }
@@ -103,6 +107,51 @@ void SelectionWindow::AddDataWidget(QWidget* widget) {
     EnsureFrame();
     widget->setParent(dataGroup_);
     dataRows_->addWidget(widget, dataRows_->rowCount(), 0, 1, 4);
+}
+
+void SelectionWindow::BeginDataGroup(const QString& title, const QString& name) {
+    EnsureFrame();
+    auto* group = new QGroupBox(title, dataGroup_);
+    group->setObjectName(name);
+    dataRows_ = new QGridLayout(group);
+    dataRows_->setColumnStretch(3, 1);
+    innerRows_.push_back(dataRows_);
+    dataLayout_->addWidget(group);
+}
+
+QButtonGroup* SelectionWindow::AddRadioGroup(const QString& title, const QStringList& items,
+                                             int helpContext) {
+    auto* box = new QGroupBox(title, this);
+    box->setObjectName(QStringLiteral("RadioGroup1"));
+    Help::SetHelpContext(box, helpContext);
+    auto* buttons = new QButtonGroup(box);
+    auto* column = new QVBoxLayout(box);
+    for (const QString& text : items) {
+        const int id = static_cast<int>(buttons->buttons().size());
+        auto* item = new QRadioButton(text, box);
+        item->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(id));
+        Help::SetHelpContext(item, helpContext);
+        buttons->addButton(item, id);
+        column->addWidget(item);
+    }
+    buttons->button(0)->setChecked(true);
+    AddDataWidget(box);
+    return buttons;
+}
+
+QSpinBox* SelectionWindow::AddValveTypeSpin(const QString& label, int min, int max,
+                                            int helpContext) {
+    auto* spin = new QSpinBox(typeRows_->parentWidget());
+    spin->setObjectName(QStringLiteral("SpinEdit1"));
+    spin->setRange(min, max);
+    spin->setFixedWidth(CharsWide(spin, 6));
+    Help::SetHelpContext(spin, helpContext);
+    const int row = typeRows_->rowCount();
+    QLabel* caption = Label(label, QStringLiteral("LabelSpinEdit1"), typeRows_->parentWidget());
+    caption->setBuddy(spin);
+    typeRows_->addWidget(caption, row, 0);
+    typeRows_->addWidget(spin, row, 1);
+    return spin;
 }
 
 void SelectionWindow::AddValveTypeGroup(QLineEdit* type, QLineEdit* setPressure,
@@ -209,19 +258,25 @@ void SelectionWindow::ChainTabOrder(std::vector<QWidget*> chain, bool thenValveB
 }
 
 void SelectionWindow::AlignLabelColumns() {
+    // The groups inside "Dane": the valve type's and the window's own.
+    std::vector<QGridLayout*> inner = innerRows_;
+    inner.push_back(typeRows_);
+    std::vector<QGridLayout*> all = inner;
+    all.push_back(outerRows_);
+    all.push_back(resultRows_);
     int width = 0;
-    for (QGridLayout* grid : {dataRows_, typeRows_, resultRows_}) {
+    for (QGridLayout* grid : all)
         for (int row = 0; grid && row < grid->rowCount(); ++row)
-            if (QLayoutItem* item = grid->itemAtPosition(row, 0); item && item->widget())
+            if (QLayoutItem* item = grid->itemAtPosition(row, 0);
+                item && qobject_cast<QLabel*>(item->widget()))
                 width = std::max(width, item->widget()->sizeHint().width());
-    }
-    // The type group stands inside "Dane": its labels are narrower by its margins.
-    const QMargins inner = typeRows_ ? typeRows_->contentsMargins() : QMargins();
-    dataRows_->setColumnMinimumWidth(0, width);
-    if (typeRows_)
-        typeRows_->setColumnMinimumWidth(0, std::max(0, width - inner.left() - 2));
+    outerRows_->setColumnMinimumWidth(0, width);
     if (resultRows_)
         resultRows_->setColumnMinimumWidth(0, width);
+    // Their labels are narrower by their margins.
+    for (QGridLayout* grid : inner)
+        if (grid)
+            grid->setColumnMinimumWidth(0, std::max(0, width - grid->contentsMargins().left() - 2));
 }
 
 void SelectionWindow::Button2Click() {
@@ -233,13 +288,19 @@ void SelectionWindow::Button3Click() {
         Messages::ExecModal(valveTypeDialog_, this);
 }
 
+void SelectionWindow::ClearValveResults() {
+    for (size_t i = 1; i < resultFields_.size(); ++i)
+        resultFields_[i]->clear();
+}
+
 void SelectionWindow::ZeroResults() {
     for (size_t i = 0; i < resultFields_.size(); ++i)
         resultFields_[i]->setText(numericResults_[i] ? QStringLiteral("0.0") : QString());
 }
 
 void SelectionWindow::Warn(const Calc::Refusal& refusal) {
-    Messages::Warning(this, refusal.Message());
+    Messages::Warning(this, refusal.Message(),
+                      refusal.caption.isEmpty() ? Messages::Caution() : refusal.caption);
 }
 
 void SelectionWindow::Print(const Calc::Outcome<Report::Content>& report) {

@@ -28,11 +28,13 @@
 
 #include <optional>
 
+class QButtonGroup;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QVBoxLayout;
 
 // The form names of a selection window's buttons: "Oblicz", the print button,
@@ -77,6 +79,15 @@ protected:
     void AddDataRow(const Row& row, int helpContext);
     // A control across the whole width of "Dane" (a radio group, say).
     void AddDataWidget(QWidget* widget);
+    // The rows and controls added from here on go into a group of their own,
+    // `title`, inside "Dane".
+    void BeginDataGroup(const QString& title, const QString& name);
+    // A radio group "RadioGroup1" across "Dane" with its items
+    // "RadioGroup1Item0", …, the first checked; the items' ids are their places.
+    QButtonGroup* AddRadioGroup(const QString& title, const QStringList& items, int helpContext);
+    // A spin edit "SpinEdit1" from `min` to `max` below the set pressure, in the
+    // group of the valve type.
+    QSpinBox* AddValveTypeSpin(const QString& label, int min, int max, int helpContext);
     // The group "Wybrany typ zaworu bezpieczeństwa" below the rows of "Dane".
     // The set pressure is either filled only by the dialog (read-only, no tab
     // stop) or may also be typed.
@@ -98,6 +109,8 @@ protected:
 
     // The results of a new set pressure or valve type: texts empty, numbers "0.0".
     void ZeroResults();
+    // Empties the found valve's results and keeps the required flow, the first.
+    void ClearValveResults();
 
     // The refusal's warning box.
     void Warn(const Calc::Refusal& refusal);
@@ -124,6 +137,8 @@ private:
     QVBoxLayout* dataLayout_ = nullptr;
     QGroupBox* dataGroup_ = nullptr;
     QGridLayout* dataRows_ = nullptr;
+    QGridLayout* outerRows_ = nullptr;    // the rows of "Dane" itself
+    std::vector<QGridLayout*> innerRows_; // the rows of the groups inside "Dane"
     QGridLayout* typeRows_ = nullptr;
     QGridLayout* resultRows_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
@@ -186,6 +201,7 @@ protected:
             switch (f->role) {
             case Fields::Role::Input:
             case Fields::Role::Derived: {
+                BeforeRow(*f);
                 NumEdit* edit = f->role == Fields::Role::Input
                                     ? AddNumericField(name, f->look.invalid, f->look.range)
                                     : NewDerived(name);
@@ -216,6 +232,8 @@ protected:
     // Fills every field from the record: inputs first, results last.
     void FormShow() override { FieldForm::Fill(this, Core::Fields(), Record(record_)); }
 
+    // What the window adds to "Dane" before the row of an input.
+    virtual void BeforeRow(const Fields::Field<Record>&) {}
     // What "Oblicz" reads beyond the table's fields (a radio group, a spin edit).
     virtual void ReadControls(Record&) {}
     // What the window shows after a refusal, beyond its warning box; nothing by

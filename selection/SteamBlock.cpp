@@ -25,12 +25,8 @@ Selection::Outcome<Values> Compute(double p1, double p2) {
     return v;
 }
 
-namespace {
+namespace Texts {
 
-const QString kTemperatureT1 =
-    QStringLiteral("Temperatura zrzutowa                                                T1: ");
-const QString kTemperatureLowerT1 =
-    QStringLiteral("Temperatura zrzutowa                                                t1: ");
 const QString kTitle = QStringLiteral(
     "Obliczenia przepustowości wybranego zaworu (do wzorów wartości ciśnienia podstawiono w "
     "[MPa]):");
@@ -56,6 +52,16 @@ const QString kK2Text =
 const QString kK2Label =
     QStringLiteral("Obliczona wartość współczynnika K2                                  K2: ");
 
+} // namespace Texts
+
+using namespace Texts;
+
+namespace {
+
+const QString kTemperatureT1 =
+    QStringLiteral("Temperatura zrzutowa                                                T1: ");
+const QString kTemperatureLowerT1 =
+    QStringLiteral("Temperatura zrzutowa                                                t1: ");
 // A formula bitmap of the block: printer rectangle from x 120 to `rightEdge`.
 void Bitmap(Report::Content& r, Report::Place printer, Report::Place pdf, int number, int rightEdge,
             int height) {

@@ -25,6 +25,22 @@ enum class Pdf {
     HeatPower,      // "Dobór zaworu - moc cieplna (para wodna)"
 };
 
+// The block's texts, which the steam-water exchanger report prints too.
+namespace Texts {
+extern const QString kTitle;         // "Obliczenia przepustowości wybranego zaworu …:"
+extern const QString kRatioText;     // "Stosunek ciśnień absolutnych za i przed zaworem …"
+extern const QString kRatioLabel;    // "… Beta: "
+extern const QString kCriticalRatio; // "… Beta kryt:  0.543"
+extern const QString kPsiMaxText;    // "Maksymalna wartość współczynnika rozprężania …"
+extern const QString kPsiMax;        // "… Psimax:  0.471"
+extern const QString kPsiText;       // "Współczynnik rozprężania adiabatycznego"
+extern const QString kPsiLabel;      // "… Psi: "
+extern const QString kK1Text;  // "Współczynnik K1 (zależny od właściwości czynnika) …"
+extern const QString kK1Label; // "… K1: "
+extern const QString kK2Text;  // "Współczynnik K2 zależny od stosunku ciśnień …"
+extern const QString kK2Label; // "… K2: "
+} // namespace Texts
+
 struct Values {
     double beta = 0;       // β = (p2 + 1) / (p1 + 1), absolute pressures
     bool critical = false; // β < 0.543

@@ -144,6 +144,8 @@ check "   Przepustowość - woda" 1 2 4 "Wybór zaworu bezpieczeństwa"
 check "   Dobór zaworu - para wodna nasycona" 2 0 5 "   Dobór zaworu bezpieczeństwa"
 check "   Dobór zaworu - moc cieplna (para wodna)" 2 1 4 "   Dobór zaworu bezpieczeństwa"
 check "   Dobór zaworu - moc cieplna (para + woda)" 2 2 4 "   Dobór zaworu bezpieczeństwa"
+check "   Dobór zaworu do wymiennika wg PN-B-02414:1999" 2 3 7 "   Dobór zaworu bezpieczeństwa"
+check "   Dobór zaworu do wymiennika (para-woda)" 2 4 5 "   Dobór zaworu bezpieczeństwa"
 check "   Dobór zaworu - powietrze" 2 5 6 "   Dobór zaworu bezpieczeństwa"
 check "   Dobór zaworu - woda" 2 6 5 "   Dobór zaworu bezpieczeństwa"
 

@@ -1,0 +1,104 @@
+#pragma once
+// What the two heat-exchanger windows share on top of the selection pattern:
+// the group "Dane wymiennika" with the exchanger kind (" Rodzaj wymiennika ":
+// "wężownicowy" enables the coil diameter, "płytowy" the plate section), the
+// number of valves (SpinEdit1, 1 to 10) beside the valve type, the buttons
+// Button1 "Oblicz", Button2 print, Button3 "Anuluj" and Button4 "Wybór
+// zaworu", and four results, the required flow first:
+//  - a changed input empties all four, a changed valve type, set pressure or
+//    number of valves only those of the valve;
+//  - the required flow is shown even when no size covers it.
+// The fields keep their own texts when the window is shown again, except those
+// the record's table restores.
+
+#include "app/FieldForm.h"
+#include "selection/SelectionWindow.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QSpinBox>
+
+template <class Record> class ExchangerWindowOn : public SelectionWindowOn<Record> {
+    using Base = SelectionWindowOn<Record>;
+
+public:
+    // Item 0 ("wężownicowy") enables the coil diameter with its labels and
+    // disables the plate section; item 1 the opposite. The results stay.
+    void RadioGroup1Click() {
+        const bool coil = Coil();
+        Enable(this->FieldOf("CoilDiameter"), coil);
+        Enable(this->FieldOf("PlateArea"), !coil);
+    }
+    bool Coil() const { return !kinds_ || kinds_->checkedId() == 0; }
+    QSpinBox* SpinEdit1 = nullptr;
+
+protected:
+    ExchangerWindowOn(QWidget* mainWindow, const QString& name, bool* activeFlag, Record& record)
+        : Base(mainWindow, name, activeFlag, 0, record, false,
+               ButtonNames{"Button1", "Button2", "Button3", "Button4"}) {}
+
+    void BeforeRow(const Fields::Field<Record>& f) override {
+        if (qstrcmp(f.key, "CoilDiameter") != 0)
+            return;
+        this->BeginDataGroup(QStringLiteral("Dane wymiennika"), QStringLiteral("GroupBox4"));
+        kinds_ = this->AddRadioGroup(QStringLiteral(" Rodzaj wymiennika "),
+                                     {QStringLiteral("wężownicowy"), QStringLiteral("płytowy")}, 0);
+        QObject::connect(kinds_, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
+    }
+
+    void Build() override {
+        Base::Build();
+        SpinEdit1 = this->AddValveTypeSpin(QStringLiteral("Ilość zaworów:"), 1, 10, 36);
+        std::vector<QWidget*> chain;
+        for (const Fields::Field<Record>* f : Fields::Shown(Calculation<Record>::Fields())) {
+            if (f->role != Fields::Role::Input)
+                continue;
+            if (qstrcmp(f->key, "CoilDiameter") == 0)
+                for (QAbstractButton* item : kinds_->buttons())
+                    chain.push_back(item);
+            QLineEdit* edit = this->FieldOf(f->key);
+            chain.push_back(edit);
+            QObject::connect(edit, &QLineEdit::textChanged, this, [this] { this->ClearResults(); });
+        }
+        chain.push_back(SpinEdit1);
+        this->ChainTabOrder(chain);
+        for (QLineEdit* field : {this->typeField_, this->setPressureField_})
+            QObject::connect(field, &QLineEdit::textChanged, this,
+                             [this] { this->ClearValveResults(); });
+        QObject::connect(SpinEdit1, &QSpinBox::valueChanged, this,
+                         [this] { this->ClearValveResults(); });
+    }
+
+    void FormShow() override {
+        Base::FormShow();
+        RadioGroup1Click();
+    }
+
+    void ReadControls(Record& r) override {
+        r.CoilExchanger = Coil();
+        r.ValveCount = SpinEdit1->value();
+    }
+
+    void ShowRefused(const Calc::Refusal& refusal) override {
+        using Kind = Calc::Refusal::Kind;
+        if (refusal.kind != Kind::NotFound && refusal.kind != Kind::DataFileError)
+            return;
+        // The walk came after the required flow, which is shown.
+        this->FieldOf("RequiredCapacity")
+            ->setText(Convert::ResultText(this->record_.RequiredCapacity));
+        if (refusal.kind == Kind::NotFound)
+            this->ClearValveResults();
+    }
+
+private:
+    // A field with its label and unit.
+    void Enable(QLineEdit* field, bool enabled) {
+        field->setEnabled(enabled);
+        for (const QString& prefix : {QStringLiteral("Label"), QStringLiteral("Unit")})
+            if (QWidget* w = this->template findChild<QWidget*>(prefix + field->objectName()))
+                w->setEnabled(enabled);
+    }
+
+    QButtonGroup* kinds_ = nullptr;
+};

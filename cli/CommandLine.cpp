@@ -225,8 +225,11 @@ QString JsonCase(const Command& command, const QByteArray& line, Case& inputs) {
             inputs[option->name] = v.toString();
         else if (v.isDouble())
             inputs[option->name] = NumberInput(v.toDouble());
+        else if (v.isBool()) // the exchanger kind
+            inputs[option->name] = v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
         else if (!v.isNull())
-            return QStringLiteral("pole \"%1\" nie jest liczbą ani tekstem").arg(it.key());
+            return QStringLiteral("pole \"%1\" nie jest liczbą, tekstem ani wartością logiczną")
+                .arg(it.key());
     }
     return {};
 }

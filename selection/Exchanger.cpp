@@ -162,7 +162,7 @@ int AddConclusion(Report::Content& r, Report::Place printer, Report::Place pdf, 
                             "przepustowość."));
         return lines;
     }
-    line(ValueLine(QStringLiteral("Przepustowość 1 szt. wybranego zaworu                       "
+    line(ValueLine(QStringLiteral("Przepustowość 1 szt. wybranego zaworu                        "
                                   "       m1: "),
                    oneValve, 1, QStringLiteral(" kg/h")));
     line(ValueLine(QStringLiteral("Przepustowość całkowita wybranych zaworów                   "

@@ -14,9 +14,11 @@
 #include "data/Dane.h"
 #include "selection/AirSelection.h"
 #include "selection/MixSelection.h"
+#include "selection/ParaWodaSelection.h"
 #include "selection/PowerSelection.h"
 #include "selection/SteamSelection.h"
 #include "selection/WaterSelection.h"
+#include "selection/WymiennikSelection.h"
 
 #include <gtest/gtest.h>
 
@@ -194,8 +196,19 @@ void RoundTrip(const char* name, Cli::ValveDialog dialog, const Cli::Case& valve
     for (const Fields::Field<R>& f : Calculation<R>::Fields())
         if (f.role == Fields::Role::Input && !Cli::OfAnotherMode(record, f))
             record.*std::get<double R::*>(f.member) = typed += 1.5;
-    record.RelievingPressure = Convert::ToDouble(Convert::FixedText(
-        Obliczenia::RelievingPressure(record.SetPressure, record.Overpressure), 2, 2));
+    const Fields::Field<R>* p1 =
+        Fields::Find(Calculation<R>::Fields(), QStringLiteral("RelievingPressure"));
+    if (p1 && p1->IsRead())
+        record.RelievingPressure = Convert::ToDouble(Convert::FixedText(
+            Obliczenia::RelievingPressure(record.SetPressure, record.Overpressure), 2, 2));
+    // The controls other than a mode away from their defaults.
+    for (const Fields::Field<R>& f : Calculation<R>::Fields())
+        if (f.role == Fields::Role::Control && qstrcmp(f.key, "Mode") != 0) {
+            if (const auto* b = std::get_if<bool R::*>(&f.member))
+                record.*(*b) = !(record.*(*b));
+            else
+                record.*std::get<int R::*>(f.member) = int(f.look.range->max);
+        }
     const Cli::JsonObject json = Cli::RecordJson(record);
     ASSERT_EQ(json.Members().size(), Calculation<R>::Fields().size());
     for (size_t i = 0; i < json.Members().size(); ++i)
@@ -222,6 +235,8 @@ TEST(CliRecords, EveryFieldTableRoundTripsThroughTheJson) {
     RoundTrip<TMocData>("moc", Cli::ValveDialog::Type, type);
     RoundTrip<TDoborAirData>("dobor-air", Cli::ValveDialog::Type, type);
     RoundTrip<TDoborMixData>("dobor-mix", Cli::ValveDialog::Type, type);
+    RoundTrip<TWymiennikData>("wymiennik", Cli::ValveDialog::Type, type);
+    RoundTrip<TParaWodaData>("para-woda", Cli::ValveDialog::Type, type);
 }
 
 // --- the valve choice on the window's texts -------------------------------------
@@ -397,6 +412,19 @@ TEST_F(CliCapacity, RefusalsAreTheWindowsMessages) {
         {"flow-steam", with({{"back-pressure", "6"}}), Cli::Refused, kBackPressure},
         {"flow-air", with({{"relieving-temp", "200"}}), Cli::Refused, QString()},
         {"flow-air", with({{"back-pressure", "-"}}), Cli::Refused, kInvalidP2},
+        // The exchangers' controls: true or false, a whole number of valves 1 to 10.
+        {"para-woda",
+         {{"valve-type", "SV20"}, {"set-pressure", "4"}, {"coil-exchanger", "tak"}},
+         Cli::Usage,
+         "Opcja --coil-exchanger: Rodzaj wymiennika: true – wężownicowy, false – płytowy."},
+        {"wymiennik",
+         {{"valve-type", "SV20"}, {"set-pressure", "4"}, {"valve-count", "2.5"}},
+         Cli::Usage,
+         "Opcja --valve-count: Ilość zaworów: liczba całkowita od 1 do 10."},
+        {"wymiennik",
+         {{"valve-type", "SV20"}, {"set-pressure", "4"}, {"valve-count", "11"}},
+         Cli::Usage,
+         "Opcja --valve-count: Ilość zaworów: liczba całkowita od 1 do 10."},
         {"flow-air",
          {{"valve-type", "SV10"}, {"set-pressure", "7"}},
          Cli::Usage,
@@ -528,7 +556,7 @@ TEST_F(CliBatch, JsonLinesTakeOptionsOrRecordFieldsAndIgnoreResults) {
     EXPECT_EQ(run.lines[2]["message"].toString(), "Wiersz 4: to nie jest obiekt JSON");
     EXPECT_EQ(run.lines[3]["message"].toString(), "Wiersz 5: nieznane pole \"Colour\"");
     EXPECT_EQ(run.lines[4]["message"].toString(),
-              "Wiersz 6: pole \"overpressure\" nie jest liczbą ani tekstem");
+              "Wiersz 6: pole \"overpressure\" nie jest liczbą, tekstem ani wartością logiczną");
     EXPECT_EQ(run.lines[5]["message"].toString(),
               "Wiersz 7: Zawór SV20 nie ma wielkości 5. Wielkości: 1/2\", 3/4\", 1\", 1 1/4\", "
               "1 1/2\", 2\".");

@@ -12,9 +12,11 @@
 #include "report/ReportPainter.h"
 #include "selection/AirSelection.h"
 #include "selection/MixSelection.h"
+#include "selection/ParaWodaSelection.h"
 #include "selection/PowerSelection.h"
 #include "selection/SteamSelection.h"
 #include "selection/WaterSelection.h"
+#include "selection/WymiennikSelection.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -207,6 +209,26 @@ TMocData SelectedPower(double p2) {
     return s;
 }
 
+// A heat exchanger's valve selected from the SV20 file at 4.0 bar with the
+// permissible pressure 4.0 bar: a coil of 20 mm or a plate of the least section.
+template <class R>
+Selection::Outcome<Report::Content> ExchangerReport(double pnsc, bool coil, int n) {
+    R s;
+    s.NetworkPressure = pnsc;
+    s.PermissiblePressure = 4;
+    s.ValveType = QStringLiteral("SV20");
+    s.SetPressure = 4;
+    s.CoilExchanger = coil;
+    s.CoilDiameter = 20;
+    s.ValveCount = n;
+    if constexpr (std::is_same_v<R, TWymiennikData>)
+        s.InstallationVolume = 2;
+    const Calc::Outcome<> done = Calculation<R>::Oblicz(s);
+    if (!done)
+        return done.refusal();
+    return Calculation<R>::Print(s);
+}
+
 const ReportCase kReports[] = {
     {"Water",
      [] {
@@ -252,6 +274,11 @@ const ReportCase kReports[] = {
     {"AirSelectionTypedSubcritical", [] { return AirReport(AirSelection::RequiredCapacity, 4); }},
     {"MixCritical", [] { return MixReport(0); }},
     {"MixSubcritical", [] { return MixReport(3.5); }},
+    {"ExchangerCaseACoil", [] { return ExchangerReport<TWymiennikData>(4, true, 1); }},
+    {"ExchangerCaseBPlate", [] { return ExchangerReport<TWymiennikData>(16, false, 3); }},
+    // β of the wall 5/11 and 5/7.
+    {"SteamWaterCriticalCoil", [] { return ExchangerReport<TParaWodaData>(10, true, 3); }},
+    {"SteamWaterSubcriticalPlate", [] { return ExchangerReport<TParaWodaData>(6, false, 1); }},
 };
 
 class ReportLayout : public GuiTest, public ::testing::WithParamInterface<ReportCase> {};

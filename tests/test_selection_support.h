@@ -84,9 +84,10 @@ protected:
                           list->visualItemRect(items.front()).center());
     }
 
-    // "Wybór zaworu" in the window, then the type and the set pressure in the
-    // valve type dialog, then "OK".
-    void ChooseType(QWidget* window, const QString& type, const QString& pressure) {
+    // "Wybór zaworu" in the window (`button`), then the type and the set
+    // pressure in the valve type dialog, then "OK".
+    void ChooseType(QWidget* window, const QString& type, const QString& pressure,
+                    const char* button = "Button3") {
         onModal = [&](QDialog* dialog) {
             EXPECT_EQ(dialog, static_cast<QDialog*>(dobor));
             EXPECT_EQ(dialog->parentWidget(), window);
@@ -97,7 +98,7 @@ protected:
             QTest::mouseClick(Find<QPushButton>(dialog, QStringLiteral("Button1")), Qt::LeftButton);
             return dialog->result();
         };
-        Click(window, "Button3");
+        Click(window, button);
         onModal = nullptr;
     }
 
@@ -117,9 +118,10 @@ protected:
             .entryList({QStringLiteral("*.bmp"), QStringLiteral("libdspdf*")}, QDir::Files);
     }
 
-    // "Utwórz PDF" in print mode 2, the save dialog answered with `name` in the
-    // test's folder; the path of the file, which exists when it was written.
-    QString SavePdf(QWidget* window, const QString& name) {
+    // "Utwórz PDF" (`button`) in print mode 2, the save dialog answered with
+    // `name` in the test's folder; the path of the file, which exists when it
+    // was written.
+    QString SavePdf(QWidget* window, const QString& name, const char* button = "Button4") {
         const QString path = work + QLatin1Char('/') + name;
         Dane::PrintMode = Dane::CreatePdf;
         onModal = [path](QDialog* dialog) {
@@ -130,7 +132,7 @@ protected:
             save->selectFile(path);
             return int(QDialog::Accepted);
         };
-        Click(window, "Button4");
+        Click(window, button);
         onModal = nullptr;
         return path;
     }

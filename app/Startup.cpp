@@ -59,34 +59,19 @@ KalmoWindows CreateWindows() {
     w.frmKalmo3->SetWindow(TfrmKalmo3::Target::FlowSteam, w.frmPara);
 
     // "Wybór zaworu" of a selection window opens the valve type dialog, which
-    // fills the selection window activated last.
-    w.frmDoborPara->SetValveTypeDialog(w.frmDobor);
-    w.frmDoborWater->SetValveTypeDialog(w.frmDobor);
-    w.frmDobor->AddLazyWindow(&Dane::SteamSelectionActive,
-                              [window = w.frmDoborPara] { return window->ValveTypeFields(); });
-    w.frmDobor->AddLazyWindow(&Dane::WaterSelectionActive,
-                              [window = w.frmDoborWater] { return window->ValveTypeFields(); });
-    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborPara, w.frmDoborPara);
-    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborWater, w.frmDoborWater);
-    w.frmDobor->AddLazyWindow(&Dane::PowerSelectionActive,
-                              [window = w.frmMoc] { return window->ValveTypeFields(); });
-    w.frmMoc->SetValveTypeDialog(w.frmDobor);
-    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::Moc, w.frmMoc);
-    w.frmDobor->AddLazyWindow(&Dane::AirSelectionActive,
-                              [window = w.frmDoborAir] { return window->ValveTypeFields(); });
-    w.frmDoborAir->SetValveTypeDialog(w.frmDobor);
-    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborAir, w.frmDoborAir);
-    w.frmDobor->AddLazyWindow(&Dane::MixSelectionActive,
-                              [window = w.frmDoborMix] { return window->ValveTypeFields(); });
-    w.frmDoborMix->SetValveTypeDialog(w.frmDobor);
-    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::DoborMix, w.frmDoborMix);
-    w.frmDobor->AddLazyWindow(&Dane::ExchangerSelectionActive,
-                              [window = w.frmWymiennik] { return window->ValveTypeFields(); });
-    w.frmWymiennik->SetValveTypeDialog(w.frmDobor);
-    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::Wymiennik, w.frmWymiennik);
-    w.frmDobor->AddLazyWindow(&Dane::SteamWaterSelectionActive,
-                              [window = w.frmPara_woda] { return window->ValveTypeFields(); });
-    w.frmPara_woda->SetValveTypeDialog(w.frmDobor);
-    w.frmKalmo3->SetWindow(TfrmKalmo3::Target::ParaWoda, w.frmPara_woda);
+    // fills the selection window activated last; the menu item opens the window.
+    const auto selection = [&w](SelectionWindow* window, bool* flag, TfrmKalmo3::Target target) {
+        window->SetValveTypeDialog(w.frmDobor);
+        w.frmDobor->AddLazyWindow(flag, [window] { return window->ValveTypeFields(); });
+        w.frmKalmo3->SetWindow(target, window);
+    };
+    using Target = TfrmKalmo3::Target;
+    selection(w.frmDoborPara, &Dane::SteamSelectionActive, Target::DoborPara);
+    selection(w.frmDoborWater, &Dane::WaterSelectionActive, Target::DoborWater);
+    selection(w.frmMoc, &Dane::PowerSelectionActive, Target::Moc);
+    selection(w.frmDoborAir, &Dane::AirSelectionActive, Target::DoborAir);
+    selection(w.frmDoborMix, &Dane::MixSelectionActive, Target::DoborMix);
+    selection(w.frmWymiennik, &Dane::ExchangerSelectionActive, Target::Wymiennik);
+    selection(w.frmPara_woda, &Dane::SteamWaterSelectionActive, Target::ParaWoda);
     return w;
 }

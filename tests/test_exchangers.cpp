@@ -171,29 +171,49 @@ TEST_F(Exchanger, SteamWaterEndsBeforeTheWalkWhenTheNetworkIsNotAbove) {
     EXPECT_EQ(Text(window, "Edit1"), "");
 }
 
-// The report is the last selection's, whatever changed in the window since.
+// The report is the last selection's, whatever changed in the window since;
+// each case of each window written to PDF and read back.
 TEST_F(Exchanger, ReportsPrintTheLastSelection) {
     auto* water = Open<TfrmWymiennik>();
+    int written = 0;
+    auto expect = [&](SelectionWindow* window, const Report::Content& report,
+                      std::initializer_list<const char*> wanted) {
+        const QStringList lines =
+            PdfLines(SavePdf(window, QStringLiteral("report%1.pdf").arg(++written), "Button2"));
+        ExpectInOrder(lines, report);
+        for (const char* line : wanted)
+            EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
+    };
+    // Case b, a plate, three valves; printed after the kind and the type changed.
     ChooseKind(water, 1);
     Find<QSpinBox>(water, QStringLiteral("SpinEdit1"))->setValue(3);
     Type(water, "Edit12", QStringLiteral("130"));
     Enter(water, kForms[0], QStringLiteral("16"));
     ChooseKind(water, 0);
     ChooseType(water, QStringLiteral("SV10"), QStringLiteral("4.0"), "Button4");
-    QStringList lines = PdfLines(SavePdf(water, QStringLiteral("wymiennik.pdf"), "Button2"));
-    ExpectInOrder(lines, *WymiennikSelection::ReportContent(*water->LastCalculation()));
-    for (const char* line :
-         {"Typ: PRX SV20 1 1/4\"", "Rodzaj wymiennika: płytowy",
-          "Powierzchnia przekroju \"A\" wymiennika płytowego Aw: 0.000100 m2",
-          "Przepustowość całkowita wybranych zaworów m: 43775.5 kg/h", "Str. 1/1"})
-        EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
+    expect(water, *WymiennikSelection::ReportContent(*water->LastCalculation()),
+           {"Typ: PRX SV20 1 1/4\"", "Rodzaj wymiennika: płytowy",
+            "Powierzchnia przekroju \"A\" wymiennika płytowego Aw: 0.000100 m2",
+            "Przepustowość całkowita wybranych zaworów m: 43775.5 kg/h", "Str. 1/1"});
+    // Case a, a coil, one valve.
+    Find<QSpinBox>(water, QStringLiteral("SpinEdit1"))->setValue(1);
+    Enter(water, kForms[0], QStringLiteral("4"));
+    expect(water, *WymiennikSelection::ReportContent(*water->LastCalculation()),
+           {"Rodzaj wymiennika: wężownicowy dw= 20 mm",
+            "Obliczona wartość wymaganej przepustowości zaworu M: 3168.0 kg/h",
+            "Warunek m>M jest spełniony. Zawór bezpieczeństwa ma wystarczającą przepustowość."});
 
+    // The wall's critical branch with a coil, the subcritical one with a plate.
     auto* steam = Open<TfrmPara_woda>();
     Enter(steam, kForms[1], QStringLiteral("9"));
-    lines = PdfLines(SavePdf(steam, QStringLiteral("para-woda.pdf"), "Button2"));
-    ExpectInOrder(lines, *ParaWodaSelection::ReportContent(*steam->LastCalculation()));
-    for (const char* line : {"Rodzaj wymiennika: wężownicowy dw: 20.00 mm", "Str. 1/2", "Str. 2/2"})
-        EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
+    expect(steam, *ParaWodaSelection::ReportContent(*steam->LastCalculation()),
+           {"Rodzaj wymiennika: wężownicowy dw: 20.00 mm", "Str. 1/2", "Str. 2/2"});
+    ChooseKind(steam, 1);
+    Type(steam, "Edit8", QStringLiteral("0.0002"));
+    Enter(steam, kForms[1], QStringLiteral("5"));
+    expect(steam, *ParaWodaSelection::ReportContent(*steam->LastCalculation()),
+           {"Rodzaj wymiennika: płytowy", "Maksymalna wartość współczynnika rozprężania "
+                                          "adiabatycznego Psimax: 0.471"});
     EXPECT_TRUE(warnings.empty());
 }
 

@@ -32,6 +32,9 @@ QString NoValueMessage(NoValue why) {
     case NoValue::SteamPressureAbove200:
         return QStringLiteral(
             "Ciśnienie pary przekracza 200 bar - poza zakresem współczynnika K1 !");
+    case NoValue::RelievingPressureRange:
+        return QStringLiteral(
+            "Wartość ciśnienia zrzutowego poza dopuszczalnym zakresem 0 - 200 bar!");
     case NoValue::AirTemperatureRange:
         return QStringLiteral(
             "Temperatura powietrza musi mieścić się w zakresie od -23.15 do 76.85 °C !");
@@ -91,7 +94,17 @@ FlowFactors SteamFlowFactors(double p1, double p2) {
     return Factors(p1, p2, 1.527L, 1.763L, 4.226L, SteamCriticalRatio, 0.471);
 }
 
+namespace {
+// The relieving pressures the capacity formulas take [bar gauge]: no valve of
+// the catalogue is set above 10 bar, and the steam formula's K1 ends at 200.
+bool RelievingPressureInRange(double p1) {
+    return p1 >= 0 && p1 <= 200;
+}
+} // namespace
+
 Result AirCapacity(double d, double p1, double p2, double t1, double alpha) {
+    if (!RelievingPressureInRange(p1))
+        return Result::Missing(NoValue::RelievingPressureRange);
     // Z at the relieving state: absolute pressure in bar, temperature in K.
     const Result z = AirCompressibility(p1 + 1.0, t1 + 273.15);
     if (!z)
@@ -108,6 +121,8 @@ Result AirCapacity(double d, double p1, double p2, double t1, double alpha) {
 
 Result WaterCapacity(double d, double p1, double b1, double p2, double t1, double alphaAt10,
                      double alphaAt25) {
+    if (!RelievingPressureInRange(p1))
+        return Result::Missing(NoValue::RelievingPressureRange);
     // Water density at the relieving state: absolute pressure in bar.
     const Result rho = WaterDensity(p1 + 1.0, t1);
     if (!rho)

@@ -22,6 +22,7 @@ namespace Obliczenia {
 enum class NoValue {
     None,                   // there is a value
     SteamPressureAbove200,  // K1 of saturated steam is tabulated up to 200 bar gauge
+    RelievingPressureRange, // water and air are relieved at 0 … 200 bar gauge
     AirTemperatureRange,    // Z of air is known for 250 K ≤ T ≤ 350 K (−23.15 … 76.85 °C)
     WaterTemperatureRange,  // the density of water is known for 0 … 150 °C
     SpecificHeatRange,      // the specific heat of water is tabulated for 5 … 170 °C
@@ -68,13 +69,14 @@ double RelievingPressure(double p, double b1);
 
 // Air: d [mm], p1 and p2 [bar gauge], t1 [°C], alpha [–] → kg/h.
 // m = 10 · K1 · K2 · α · A · p1abs[MPa] · √(1/Z), K2 from AirFlowFactors. No
-// value where Z has none (t1 outside −23.15 … 76.85 °C).
+// value where Z has none (t1 outside −23.15 … 76.85 °C) or p1 lies outside
+// 0 … 200 bar.
 Result AirCapacity(double d, double p1, double p2, double t1, double alpha);
 
 // Water: d [mm], p1 [bar gauge], b1 [%], p2 [bar gauge], t1 [°C], alphaAt10 and
 // alphaAt25 [–, 0 = none] → kg/h. m = 5.03 · α · A · √(Δp[MPa] · ρ); α is
 // alphaAt25 when b1 ≥ 25 and alphaAt25 > 0, else alphaAt10. No value where the
-// density has none (t1 outside 0 … 150 °C).
+// density has none (t1 outside 0 … 150 °C) or p1 lies outside 0 … 200 bar.
 Result WaterCapacity(double d, double p1, double b1, double p2, double t1, double alphaAt10,
                      double alphaAt25);
 

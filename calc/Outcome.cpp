@@ -13,6 +13,10 @@ QString Refusal::Message() const {
         return IncompleteDataMessage();
     case Kind::BackPressureNotBelowSet:
         return BackPressureMessage();
+    case Kind::BackPressureBelowVacuum:
+        return VacuumMessage();
+    case Kind::NotFinite:
+        return QStringLiteral("Wynik obliczeń jest poza zakresem liczb. Sprawdź dane!");
     case Kind::DataFileError:
         return ValveData::FileErrorMessage();
     case Kind::NotFound:
@@ -38,6 +42,10 @@ QString OverpressureMessage() {
 QString BackPressureMessage() {
     return QStringLiteral("Ciśnienie odpływowe jest równe lub większe niż ciśnienie nastawy "
                           "wybranego zaworu bezpieczeństwa!");
+}
+
+QString VacuumMessage() {
+    return QStringLiteral("Ciśnienie odpływowe nie może być niższe niż -1 bar (próżnia)!");
 }
 
 } // namespace Calc

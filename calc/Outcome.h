@@ -18,6 +18,8 @@ struct Refusal {
         OverpressureBelow10,     // b1 < 10 % (the capacity windows say so)
         IncompleteData,          // a needed value is 0 or missing
         BackPressureNotBelowSet, // p2 ≥ p
+        BackPressureBelowVacuum, // p2 ≤ −1 bar gauge: below absolute vacuum
+        NotFinite,               // a result is no finite number
         DataFileError,           // the valve data file is missing or unreadable
         NotFound,                // no size at the set pressure covers the requirement
         NoValue,                 // the engineering has no value (a steam property, K1, ρ)
@@ -86,5 +88,11 @@ private:
 QString IncompleteDataMessage(); // "Brak kompletu danych do wykonania obliczeń!"
 QString OverpressureMessage();   // "Przyrost ciśnienia b1 musi być większy lub równy 10% !"
 QString BackPressureMessage();   // "Ciśnienie odpływowe jest równe lub większe niż ..."
+QString VacuumMessage(); // "Ciśnienie odpływowe nie może być niższe niż -1 bar (próżnia)!"
+
+// A back pressure at or below −1 bar gauge lies below absolute vacuum.
+inline bool BelowVacuum(double p2) {
+    return !(p2 > -1);
+}
 
 } // namespace Calc

@@ -8,6 +8,8 @@ Outcome CheckInputs(double b1, std::initializer_list<double> needed, double p2, 
     for (double value : needed)
         if (value == 0)
             return Outcome::Refused(Refusal::Kind::IncompleteData);
+    if (Calc::BelowVacuum(p2))
+        return Outcome::Refused(Refusal::Kind::BackPressureBelowVacuum);
     if (p2 >= p)
         return Outcome::Refused(Refusal::Kind::BackPressureNotBelowSet);
     return Outcome::Computed();

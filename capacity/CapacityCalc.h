@@ -22,8 +22,9 @@ using Outcome = Calc::Outcome<>;
 using Report::Number;
 
 // The checks of every capacity window, in their order: the overpressure b1 [%]
-// at least 10, none of the `needed` values 0, the back pressure p2 below the
-// set pressure p [bar gauge] (p, not p1: a p2 between p and p1 is refused too).
+// at least 10, none of the `needed` values 0, the back pressure p2 above
+// absolute vacuum (−1 bar gauge) and below the set pressure p [bar gauge] (p,
+// not p1: a p2 between p and p1 is refused too).
 Outcome CheckInputs(double b1, std::initializer_list<double> needed, double p2, double p);
 
 // The valve and the pressures of the report's calculation.

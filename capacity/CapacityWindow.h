@@ -13,6 +13,7 @@
 
 #include "app/CalcWindow.h"
 #include "app/FieldForm.h"
+#include "calc/Guarded.h"
 #include "capacity/CapacityCalc.h"
 #include "capacity/FlowAirCalc.h"
 #include "capacity/FlowSteamCalc.h"
@@ -162,7 +163,7 @@ protected:
     }
     void ReadFields() override { FieldForm::Read(this, Core::Fields(), record_); }
     Capacity::Outcome Calculate() override {
-        const Capacity::Outcome outcome = Core::Oblicz(record_);
+        const Capacity::Outcome outcome = Calc::Guarded(record_);
         if (outcome.Succeeded())
             last_ = record_;
         else

@@ -95,8 +95,13 @@ Parsed Parse(const QStringList& arguments) {
     inv.pdf = parser.value(pdf);
     inv.batch = parser.value(batch);
     for (const Option& o : inv.command->options)
-        if (parser.isSet(o.name))
+        if (parser.isSet(o.name)) {
+            // An empty value would read as 0 past every check of the field.
+            if (parser.value(o.name).trimmed().isEmpty())
+                return Error(QStringLiteral("Opcja --%1 wymaga wartości. ").arg(o.name) +
+                             commandHint);
             inv.inputs[o.name] = parser.value(o.name);
+        }
     if (inv.help)
         return parsed;
     if (!inv.batch.isEmpty() && !inv.pdf.isEmpty())

@@ -8,6 +8,8 @@ namespace Cli {
 QByteArray NumberText(double value) {
     if (!std::isfinite(value))
         return QByteArrayLiteral("null");
+    if (value == 0) // no "-0"
+        return QByteArrayLiteral("0");
     char buffer[64];
     const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
     return QByteArray(buffer, static_cast<int>(r.ptr - buffer));

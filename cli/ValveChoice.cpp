@@ -91,16 +91,26 @@ std::optional<ValveChoice> FindValve(const QString& type, const QString& size,
 }
 
 const std::vector<Option>& ValveOptions(ValveDialog dialog) {
-    const Option type{kType, QStringLiteral("ValveType"),
+    const Option type{kType,
+                      QStringLiteral("ValveType"),
                       QStringLiteral("typ zaworu z katalogu (SV10, SV20, SV30, SV20.N, …)"),
-                      QString(), QString()};
-    const Option size{kSize, QStringLiteral("ValveSize"),
+                      QString(),
+                      QString(),
+                      QString()};
+    const Option size{kSize,
+                      QStringLiteral("ValveSize"),
                       QStringLiteral("wielkość zaworu (1/2\", 3/4\", 1\", …; znak cala można "
                                      "pominąć)"),
-                      QString(), QString()};
+                      QString(),
+                      QString(),
+                      QString()};
     auto pressure = [](const char* description) {
-        return Option{kSetPressure, QStringLiteral("SetPressure"), QString::fromUtf8(description),
-                      QStringLiteral("[bar]"), QString()};
+        return Option{kSetPressure,
+                      QStringLiteral("SetPressure"),
+                      QString::fromUtf8(description),
+                      QStringLiteral("[bar]"),
+                      QString(),
+                      QString()};
     };
     static const std::vector<Option> valve = {type, size,
                                               pressure("ciśnienie nastawy p z listy typu zaworu")};

@@ -7,6 +7,7 @@
 // member in its order, the result rows as the window shows them and, when
 // asked, the report of the print button.
 
+#include "calc/Guarded.h"
 #include "calc/Outcome.h"
 #include "cli/Commands.h"
 #include "cli/ValveChoice.h"
@@ -141,7 +142,7 @@ template <class R> Result RunCase(ValveDialog dialog, const Case& inputs, bool w
     R record;
     if (std::optional<Result> refused = EnterCase(dialog, inputs, record))
         return *refused;
-    if (const Calc::Outcome<> outcome = Calculation<R>::Oblicz(record); !outcome)
+    if (const Calc::Outcome<> outcome = Calc::Guarded(record); !outcome)
         return Result::Stopped(Refused, outcome.Message());
     Result result;
     if (withReport) {

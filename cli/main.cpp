@@ -102,18 +102,19 @@ int main(int argc, char** argv) {
     const Cli::Result result = inv.command->run(inv.inputs, !inv.pdf.isEmpty());
     if (result.status != Cli::Computed)
         return Fail(json, result.message, result.status);
-    if (json)
-        Write(stdout, result.record.Text() + '\n');
-    else
-        WriteLine(stdout, result.text);
+    // The report first: a report that cannot be written is a refusal like any other.
     if (!inv.pdf.isEmpty()) {
         if (!result.report)
-            return Fail(false, result.reportRefusal, Cli::Refused);
+            return Fail(json, result.reportRefusal, Cli::Refused);
         const QScreen* screen = QGuiApplication::primaryScreen();
         const int ppi = screen ? qRound(screen->logicalDotsPerInch()) : 96;
         QString error;
         if (!Report::WritePdf(*result.report, inv.pdf, ppi, &error))
-            return Fail(false, error, Cli::Refused);
+            return Fail(json, error, Cli::Refused);
     }
+    if (json)
+        Write(stdout, result.record.Text() + '\n');
+    else
+        WriteLine(stdout, result.text);
     return Cli::Computed;
 }

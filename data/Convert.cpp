@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -33,6 +34,16 @@ Decimal RoundDecimal(double value, int decimals) {
     std::string sci(buf, res.ptr);
     const auto ePos = sci.find('e');
     std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2);
+    // The largest doubles round above the largest double, where the text would
+    // no longer read back: they are cut to 15 digits instead.
+    if (std::isinf(std::strtod(sci.c_str(), nullptr)))
+        for (auto d = digits.rbegin(); d != digits.rend(); ++d) {
+            if (*d != '0') {
+                --*d;
+                break;
+            }
+            *d = '9';
+        }
     const int exponent = std::stoi(sci.substr(ePos + 1));
 
     // Place the point: value = digits[0, point) . digits[point, ...)

@@ -3,9 +3,12 @@
 namespace Selection {
 
 std::optional<Refusal> CheckInputs(const Inputs& in) {
-    if (in.requirement == 0 || in.relievingPressure == 0 || in.valveType.isEmpty() ||
+    // A requirement below zero asks for nothing, like zero.
+    if (!(in.requirement > 0) || in.relievingPressure == 0 || in.valveType.isEmpty() ||
         in.overpressure < 10)
         return Refusal::Because(Refusal::Kind::IncompleteData);
+    if (Calc::BelowVacuum(in.backPressure))
+        return Refusal::Because(Refusal::Kind::BackPressureBelowVacuum);
     if (in.backPressure >= in.setPressure)
         return Refusal::Because(Refusal::Kind::BackPressureNotBelowSet);
     return std::nullopt;

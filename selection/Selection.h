@@ -35,9 +35,10 @@ struct Inputs {
     double setPressure = 0;       // p [bar gauge]
 };
 
-// The checks in their order: (1) the requirement or p1 is 0, the type is empty,
-// or b1 < 10 % (an overpressure below 10 % counts as incomplete data);
-// (2) p2 ≥ p. Nothing when the inputs pass.
+// The checks in their order: (1) the requirement is 0 or below, p1 is 0, the
+// type is empty, or b1 < 10 % (an overpressure below 10 % counts as incomplete
+// data); (2) p2 at or below absolute vacuum; (3) p2 ≥ p. Nothing when the
+// inputs pass.
 std::optional<Refusal> CheckInputs(const Inputs& in);
 
 // The size a walk selected.

@@ -20,6 +20,7 @@
 #include "app/CalcWindow.h"
 #include "app/FieldForm.h"
 #include "app/NumEdit.h"
+#include "calc/Guarded.h"
 #include "calc/Outcome.h"
 #include "report/Report.h"
 #include "valves/Dobor_zaworu.h"
@@ -164,7 +165,7 @@ public:
             return;
         FieldForm::Read(this, Core::Fields(), record_);
         ReadControls(record_);
-        const Calc::Outcome<> outcome = Core::Oblicz(record_);
+        const Calc::Outcome<> outcome = Calc::Guarded(record_);
         if (!outcome) {
             Warn(outcome.refusal());
             ShowRefused(outcome.refusal());

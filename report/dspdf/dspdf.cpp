@@ -3,6 +3,7 @@
 #include "report/dspdf/dspdf.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -84,8 +85,17 @@ DSPDF_EXPORT int32_t BeginDoc(const char* fileName) {
     Drop();
     if (!fileName || !*fileName)
         return DspdfOpen;
+    // The file is written beside the target and renamed over it: a target that
+    // is no regular file (a device, a pipe, a directory) would be replaced, so
+    // it is refused; a symbolic link is written through, not replaced.
+    QString path = QFile::decodeName(fileName);
+    const QFileInfo target(path);
+    if (target.isSymLink())
+        path = target.exists() ? target.canonicalFilePath() : target.symLinkTarget();
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
+        return DspdfOpen;
     auto doc = std::make_unique<Document>();
-    doc->file = std::make_unique<QSaveFile>(QFile::decodeName(fileName));
+    doc->file = std::make_unique<QSaveFile>(path);
     if (!doc->file->open(QIODevice::WriteOnly))
         return DspdfOpen;
     Current() = std::move(doc);

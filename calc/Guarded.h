@@ -1,0 +1,34 @@
+#pragma once
+// "Oblicz" of a window on its record as the windows and the command line run
+// it: the record's calculation, then one guard for all of them. A result that
+// is no finite number (an input far outside physical sense overflowing a
+// formula) is never shown, printed or stored: the calculation is refused and
+// the record keeps what it held before.
+
+#include "calc/Outcome.h"
+#include "data/FieldTable.h"
+
+#include <cmath>
+#include <variant>
+
+namespace Calc {
+
+// Every number of the record is finite.
+template <class R> bool AllFinite(const R& record) {
+    for (const Fields::Field<R>& f : Calculation<R>::Fields())
+        if (const auto* d = std::get_if<double R::*>(&f.member); d && !std::isfinite(record.*(*d)))
+            return false;
+    return true;
+}
+
+template <class R> Outcome<> Guarded(R& record) {
+    const R before = record;
+    const Outcome<> outcome = Calculation<R>::Oblicz(record);
+    if (outcome && !AllFinite(record)) {
+        record = before;
+        return Refusal::Because(Refusal::Kind::NotFinite);
+    }
+    return outcome;
+}
+
+} // namespace Calc

@@ -94,9 +94,9 @@ void CalcWindow::FormClose() {
 }
 
 NumEdit* CalcWindow::AddNumericField(const QString& name, const QString& invalidMessage,
-                                     std::optional<Range> range) {
+                                     std::optional<Range> range, bool emptyOutOfRange) {
     auto* edit = new NumEdit(name, this);
-    fields_.push_back({edit, invalidMessage, std::move(range)});
+    fields_.push_back({edit, invalidMessage, std::move(range), emptyOutOfRange});
     connect(edit, &NumEdit::exited, this, [this, edit] { ExitCheck(edit); });
     return edit;
 }
@@ -111,14 +111,15 @@ const CalcWindow::Field* CalcWindow::FieldOf(const NumEdit* edit) const {
 bool CalcWindow::ExitCheck(NumEdit* edit) {
     const Field* field = FieldOf(edit);
     // The boxes below take the focus away from the field; that is no exit.
-    if (!field || checking_ || edit->text().isEmpty())
+    const bool empty = edit->text().isEmpty();
+    if (!field || checking_ || (empty && !field->emptyOutOfRange))
         return true;
     checking_ = true;
     double value = 0;
     const int code = Convert::Val(edit->text(), value);
     bool ok = true;
     // The two checks are independent: a lone point fails both.
-    if (code != 0) {
+    if (code != 0 && !empty) {
         Messages::Warning(this, field->invalidMessage);
         ok = false;
     }

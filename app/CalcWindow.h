@@ -65,11 +65,14 @@ protected:
     virtual void FormActivate();
     virtual void FormClose();
 
-    // An editable numeric field with its invalid-value message and optional range.
+    // An editable numeric field with its invalid-value message and optional
+    // range; with `emptyOutOfRange`, an empty text reads 0 for the range check.
     NumEdit* AddNumericField(const QString& name, const QString& invalidMessage,
-                             std::optional<Range> range = std::nullopt);
+                             std::optional<Range> range = std::nullopt,
+                             bool emptyOutOfRange = false);
     // Exit check of one field; shows its messages, puts the focus back and
-    // returns false when the text is not acceptable. An empty text passes.
+    // returns false when the text is not acceptable. An empty text passes,
+    // unless its field checks it against its range.
     bool ExitCheck(NumEdit* field);
     // Before a computation: the first registered field whose text is not a
     // number shows its invalid-value message and takes the focus; false then.
@@ -92,6 +95,7 @@ private:
         NumEdit* edit;
         QString invalidMessage;
         std::optional<Range> range;
+        bool emptyOutOfRange;
     };
     const Field* FieldOf(const NumEdit* edit) const;
     void SetActiveFlag();

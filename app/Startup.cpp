@@ -12,9 +12,9 @@
 #include "selection/Dobor_mix.h"
 #include "selection/Dobor_steam.h"
 #include "selection/Dobor_water.h"
+#include "selection/Ekspansja.h"
 #include "selection/Moc.h"
 #include "selection/Para_woda.h"
-#include "selection/PendingWindow.h"
 #include "selection/Wymiennik.h"
 #include "valves/Dobor_zaworu.h"
 #include "valves/Wybor_zaworu.h"
@@ -36,10 +36,7 @@ KalmoWindows CreateWindows() {
     w.frmDoborMix = new TfrmDoborMix(w.frmKalmo3);
     w.frmWymiennik = new TfrmWymiennik(w.frmKalmo3);
     w.frmPara_woda = new TfrmPara_woda(w.frmKalmo3);
-    // TfrmEkspansja stands in its place.
-    new PendingWindow(w.frmKalmo3, QStringLiteral("frmEkspansja"),
-                      QStringLiteral("  Rozszerzalność cieplna wody"),
-                      &Dane::ExpansionSelectionActive);
+    w.frmEkspansja = new TfrmEkspansja(w.frmKalmo3);
     w.frmOpcje = new TfrmOpcje(w.frmKalmo3);
     w.frmKalmo3->SetDialogs(w.frmOpcje, w.frmKoniec, w.frmOprogramie);
 
@@ -73,5 +70,6 @@ KalmoWindows CreateWindows() {
     selection(w.frmDoborMix, &Dane::MixSelectionActive, Target::DoborMix);
     selection(w.frmWymiennik, &Dane::ExchangerSelectionActive, Target::Wymiennik);
     selection(w.frmPara_woda, &Dane::SteamWaterSelectionActive, Target::ParaWoda);
+    selection(w.frmEkspansja, &Dane::ExpansionSelectionActive, Target::Ekspansja);
     return w;
 }

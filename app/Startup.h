@@ -14,6 +14,7 @@ class TfrmDoborAir;
 class TfrmDoborMix;
 class TfrmWymiennik;
 class TfrmPara_woda;
+class TfrmEkspansja;
 class TfrmKoniec;
 class TfrmOprogramie;
 class TfrmOpcje;
@@ -35,6 +36,7 @@ struct KalmoWindows {
     TfrmDoborWater* frmDoborWater = nullptr;
     TfrmWymiennik* frmWymiennik = nullptr;
     TfrmPara_woda* frmPara_woda = nullptr;
+    TfrmEkspansja* frmEkspansja = nullptr;
     TfrmOpcje* frmOpcje = nullptr;
 };
 

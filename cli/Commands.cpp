@@ -5,6 +5,7 @@
 #include "capacity/FlowWaterCalc.h"
 #include "cli/WindowCommand.h"
 #include "selection/AirSelection.h"
+#include "selection/EkspansjaSelection.h"
 #include "selection/MixSelection.h"
 #include "selection/ParaWodaSelection.h"
 #include "selection/PowerSelection.h"
@@ -49,6 +50,7 @@ const std::vector<Command>& Commands() {
         WindowCommand<TDoborMixData>("dobor-mix", ValveDialog::Type),
         WindowCommand<TWymiennikData>("wymiennik", ValveDialog::Type),
         WindowCommand<TParaWodaData>("para-woda", ValveDialog::Type),
+        WindowCommand<TEkspansjaData>("ekspansja", ValveDialog::Type),
     };
     return commands;
 }

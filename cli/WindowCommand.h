@@ -66,16 +66,24 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
     const Fields::Table<R>& table = Calculation<R>::Fields();
     record = R();
     Texts texts;
+    // A field the window does not fill when shown starts empty.
     for (const Fields::Field<R>& f : table)
         if (f.edit)
-            texts[QString::fromLatin1(f.key)] = Fields::RestoredText(record, f);
+            texts[QString::fromLatin1(f.key)] =
+                f.restored ? Fields::RestoredText(record, f) : QString();
     if (const QString error = ChooseValve(dialog, inputs, texts); !error.isEmpty())
         return Result::Stopped(Usage, error);
     // The window's controls (a radio group's item, a spin edit's value): whole
-    // numbers in their range, or true and false.
-    for (const Fields::Field<R>& f : table) {
-        const auto typed =
-            f.role == Fields::Role::Control ? inputs.find(Fields::OptionName(f.key)) : inputs.end();
+    // numbers in their range, or true and false. Those of one mode come after
+    // the mode, and only that mode takes them.
+    std::vector<const Fields::Field<R>*> controls;
+    for (const bool ofAMode : {false, true})
+        for (const Fields::Field<R>& f : table)
+            if (f.role == Fields::Role::Control && (f.mode >= 0) == ofAMode)
+                controls.push_back(&f);
+    for (const Fields::Field<R>* control : controls) {
+        const Fields::Field<R>& f = *control;
+        const auto typed = inputs.find(Fields::OptionName(f.key));
         if (typed == inputs.end())
             continue;
         const QString text = typed->second.trimmed();
@@ -92,7 +100,8 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
                                    QStringLiteral("Opcja --%1: %2")
                                        .arg(Fields::OptionName(f.key),
                                             f.look.range ? f.look.range->message : QString()));
-        Fields::Take(record, f, f.IsBool() ? text : QString::number(value));
+        if (!OfAnotherMode(record, f))
+            Fields::Take(record, f, f.IsBool() ? text : QString::number(value));
     }
     for (const Fields::Field<R>& f : table) {
         const auto typed =
@@ -129,7 +138,8 @@ template <class R> QString ResultRows(const R& record) {
         if (f->role == Fields::Role::Input || (f->look.label.isEmpty() && f->look.unit.isEmpty()))
             continue;
         const QString value = f->role == Fields::Role::Result && f->IsNumber()
-                                  ? Convert::ResultText(Fields::ShownNumber(record, *f))
+                                  ? Convert::ResultTextWithDecimals(Fields::ShownNumber(record, *f),
+                                                                    f->resultDecimals)
                                   : Fields::RestoredText(record, *f);
         const QString row = QStringLiteral("%1 %2").arg(f->look.label, -22).arg(value);
         rows += (f->look.unit.isEmpty() ? row : row + QLatin1Char(' ') + f->look.unit) +

@@ -173,10 +173,10 @@ QString FixedText(double value, int width, int decimals) {
     return text;
 }
 
-QString ResultText(double value, QChar decimalSeparator) {
+QString ResultText(double value, QChar decimalSeparator, int decimals) {
     if (!std::isfinite(value))
         return NonFiniteText(value);
-    const Decimal d = RoundDecimal(value, 1);
+    const Decimal d = RoundDecimal(value, decimals);
 
     // The integer part of "# ### ##0.0", filled from the right; the pattern's
     // blanks are literals and always written, and digits beyond the pattern's
@@ -207,8 +207,12 @@ QString ResultText(double value, QChar decimalSeparator) {
 }
 
 QString ResultText(double value) {
+    return ResultTextWithDecimals(value, 1);
+}
+
+QString ResultTextWithDecimals(double value, int decimals) {
     const QString separator = QLocale::system().decimalPoint();
-    return ResultText(value, separator.isEmpty() ? QLatin1Char('.') : separator.front());
+    return ResultText(value, separator.isEmpty() ? QLatin1Char('.') : separator.front(), decimals);
 }
 
 int ScaleToPixels(double tenthsOfMm, int pixelsPerInch) {

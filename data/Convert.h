@@ -24,11 +24,13 @@ double ToDouble(const QString& text);
 // 15 significant digits, then half away from zero (1.5 × 1.15 gives "1.73").
 QString FixedText(double value, int width, int decimals);
 
-// Result format "# ### ##0.0": one decimal, the integer part grouped in threes
-// by the pattern's blanks, which are always written ("  12.3", "1 234 567.0").
-QString ResultText(double value, QChar decimalSeparator);
+// Result format "# ### ##0.0": one decimal (or `decimals`, "# ### ##0.0000"),
+// the integer part grouped in threes by the pattern's blanks, which are always
+// written ("  12.3", "1 234 567.0").
+QString ResultText(double value, QChar decimalSeparator, int decimals = 1);
 // The same with the decimal separator of the system's regional settings.
 QString ResultText(double value);
+QString ResultTextWithDecimals(double value, int decimals);
 
 // A length in tenths of a millimetre in screen pixels: Round(value / 254 × ppi),
 // halves to even.

@@ -44,6 +44,8 @@ struct Look {
     QString invalid; // the message when it is left with a text that is no number
     std::optional<Range> range;
     QString description; // what the command line's help says of it
+    // Leaving the field empty is checked against the range too (it reads 0).
+    bool emptyOutOfRange = false;
 
     Look(QString label_ = {}, QString unit_ = {}, int help_ = 0, QString invalid_ = {},
          std::optional<Range> range_ = {}, QString description_ = {})
@@ -61,6 +63,7 @@ template <class R> struct Field {
     const char* edit = nullptr; // the window field's form name
     int order = 0;              // place in the form; the window fills its fields in this order
     int decimals = 1;           // a restored number: fixed-point, at least 4 wide
+    int resultDecimals = 1;     // a result number: the result format with these decimals
     bool restored = true;       // filled from the record when the window is shown
     int mode = -1;              // read only in this mode of the record's "Mode"; -1: always
     double (*shown)(const R&) = nullptr; // the number the window shows, when not the member
@@ -85,9 +88,14 @@ template <class R> struct Field {
     Field& Result(const char* e, int o, Look l = {}, int d = 1) {
         return Shown(Role::Result, e, o, l, d);
     }
-    Field& Control(Look l) {
+    Field& Control(const Look& l) {
         role = Role::Control;
-        look = std::move(l);
+        look = l;
+        return *this;
+    }
+    // A result shown with more decimals than the result format's one.
+    Field& ResultDecimals(int d) {
+        resultDecimals = d;
         return *this;
     }
     // A field the window does not fill when shown: it keeps its own text.
@@ -167,11 +175,12 @@ template <class R> void Take(R& record, const Field<R>& f, const QString& text) 
 }
 
 // The first number of the record outside the range its field is checked
-// against when left, or nullptr. "Oblicz" checks again what an empty field or
-// a window closed without leaving the field let pass.
-template <class R> const Range* OutOfRange(const Table<R>& table, const R& record) {
+// against when left, or nullptr; with a `mode`, the fields of other modes are
+// not looked at. "Oblicz" checks again what an empty field or a window closed
+// without leaving the field let pass.
+template <class R> const Range* OutOfRange(const Table<R>& table, const R& record, int mode = -1) {
     for (const Field<R>& f : table)
-        if (f.look.range && f.IsNumber()) {
+        if (f.look.range && f.IsNumber() && (f.mode < 0 || mode < 0 || f.mode == mode)) {
             const double value = record.*std::get<double R::*>(f.member);
             if (!(value >= f.look.range->min && value <= f.look.range->max))
                 return &*f.look.range;

@@ -234,4 +234,12 @@ struct TEkspansjaData {
     double EndTemp = 0;             // tkonc, end temperature of the water [°C]
     double HeatingTime = 0;         // t, heating time [min]
     int AntifreezePercent = 0;      // S, antifreeze additive [%]
+    // How the required flow was found in the last "Oblicz": 0 = from the heat
+    // supplied in one hour, 1 = from the temperature rise in the heating time.
+    // The window's radio group holds the user's choice; the record keeps the one
+    // a selection and its report used.
+    int Mode = 0;
+    // The size found, as its result fields show it and its report prints it.
+    QString ValveSize;       // size name of the found valve
+    double FlowDiameter = 0; // d, narrowest flow diameter of the found size [mm]
 };

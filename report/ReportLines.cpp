@@ -28,11 +28,17 @@ QString LiquidAlphaShortLabel() {
         "Dopuszczony współczynnik wypływu dla cieczy                       alfa: ");
 }
 
-void AddValveBlock(Content& report, int printerLine, const ValveBlock& v) {
+void AddValveBlock(Content& report, int printerLine, const ValveBlock& v, const QString& lastLine,
+                   bool headingBoldOnPrinter) {
     auto line = [&report, printerLine](int k, const QString& text) {
         report.Text(Line(printerLine + k), Line(k), text);
     };
-    report.Text(Line(printerLine), Line(0), v.heading, Style::Bold);
+    if (headingBoldOnPrinter) {
+        report.Text(Line(printerLine), Line(0), v.heading, Style::Bold);
+    } else {
+        report.Text(Line(printerLine), Nowhere(), v.heading);
+        report.Text(Nowhere(), Line(0), v.heading, Style::Bold);
+    }
     line(1, QStringLiteral("Typ: PRX ") + v.type + QStringLiteral("  ") + v.size);
     line(2, ValueLine(QStringLiteral("Najmniejsza średnica kanału przepływowego              "
                                      "              d: "),
@@ -51,7 +57,9 @@ void AddValveBlock(Content& report, int printerLine, const ValveBlock& v) {
     line(7, ValueLine(QStringLiteral("Ciśnienie zrzutowe                                     "
                                      "             p1: "),
                       v.relievingPressure, 2, QStringLiteral(" bar")));
-    if (v.valveCount != 0)
+    if (!lastLine.isEmpty())
+        line(8, lastLine);
+    else if (v.valveCount != 0)
         line(8, QStringLiteral("Ilość zastosowanych zaworów bezpieczeństwa                       "
                                "    n: ") +
                     QStringLiteral("%1").arg(v.valveCount, 6) + QStringLiteral(" szt."));

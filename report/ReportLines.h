@@ -40,7 +40,9 @@ struct ValveBlock {
 
 // The heading in bold on printer line `printerLine` and PDF line 0, then on the
 // next eight lines of both paths: "Typ: PRX " with the type and size, d, A, the
-// coefficient, p, b1, p1 and p2 (or the number of valves).
-void AddValveBlock(Content& report, int printerLine, const ValveBlock& valve);
+// coefficient, p, b1, p1 and p2 (or the number of valves, or `lastLine` when
+// given). `headingBoldOnPrinter` false: the heading is bold in the PDF only.
+void AddValveBlock(Content& report, int printerLine, const ValveBlock& valve,
+                   const QString& lastLine = {}, bool headingBoldOnPrinter = true);
 
 } // namespace Report

@@ -47,13 +47,7 @@ int TfrmDoborAir::Mode() const {
 }
 
 void TfrmDoborAir::RadioGroup1Click() {
-    const bool output = Mode() == AirSelection::CompressorOutput;
-    for (const char* name : {"Edit9", "LabelEdit9", "UnitEdit9"})
-        if (QWidget* w = findChild<QWidget*>(QString::fromLatin1(name)))
-            w->setEnabled(output);
-    for (const char* name : {"Edit3", "LabelEdit3", "UnitEdit3"})
-        if (QWidget* w = findChild<QWidget*>(QString::fromLatin1(name)))
-            w->setEnabled(!output);
+    EnableFieldsOfMode(Mode());
 }
 
 void TfrmDoborAir::Edit9Change() {

@@ -27,8 +27,8 @@ public:
     // disables the plate section; item 1 the opposite. The results stay.
     void RadioGroup1Click() {
         const bool coil = Coil();
-        Enable(this->FieldOf("CoilDiameter"), coil);
-        Enable(this->FieldOf("PlateArea"), !coil);
+        this->EnableRow(this->FieldOf("CoilDiameter"), coil);
+        this->EnableRow(this->FieldOf("PlateArea"), !coil);
     }
     bool Coil() const { return !kinds_ || kinds_->checkedId() == 0; }
     QSpinBox* SpinEdit1 = nullptr;
@@ -81,24 +81,9 @@ protected:
     }
 
     void ShowRefused(const Calc::Refusal& refusal) override {
-        using Kind = Calc::Refusal::Kind;
-        if (refusal.kind != Kind::NotFound && refusal.kind != Kind::DataFileError)
-            return;
-        // The walk came after the required flow, which is shown.
-        this->FieldOf("RequiredCapacity")
-            ->setText(Convert::ResultText(this->record_.RequiredCapacity));
-        if (refusal.kind == Kind::NotFound)
-            this->ClearValveResults();
+        this->ShowRequiredFlowOfTheWalk(refusal);
     }
 
 private:
-    // A field with its label and unit.
-    void Enable(QLineEdit* field, bool enabled) {
-        field->setEnabled(enabled);
-        for (const QString& prefix : {QStringLiteral("Label"), QStringLiteral("Unit")})
-            if (QWidget* w = this->template findChild<QWidget*>(prefix + field->objectName()))
-                w->setEnabled(enabled);
-    }
-
     QButtonGroup* kinds_ = nullptr;
 };

@@ -139,19 +139,40 @@ QButtonGroup* SelectionWindow::AddRadioGroup(const QString& title, const QString
     return buttons;
 }
 
-QSpinBox* SelectionWindow::AddValveTypeSpin(const QString& label, int min, int max,
-                                            int helpContext) {
-    auto* spin = new QSpinBox(typeRows_->parentWidget());
+QSpinBox* SelectionWindow::AddSpin(QGridLayout* rows, const QString& label, const QString& unit,
+                                   int min, int max, int helpContext) {
+    QWidget* group = rows->parentWidget();
+    auto* spin = new QSpinBox(group);
     spin->setObjectName(QStringLiteral("SpinEdit1"));
     spin->setRange(min, max);
     spin->setFixedWidth(CharsWide(spin, 6));
     Help::SetHelpContext(spin, helpContext);
-    const int row = typeRows_->rowCount();
-    QLabel* caption = Label(label, QStringLiteral("LabelSpinEdit1"), typeRows_->parentWidget());
+    const int row = rows->rowCount();
+    QLabel* caption = Label(label, QStringLiteral("LabelSpinEdit1"), group);
     caption->setBuddy(spin);
-    typeRows_->addWidget(caption, row, 0);
-    typeRows_->addWidget(spin, row, 1);
+    rows->addWidget(caption, row, 0);
+    rows->addWidget(spin, row, 1);
+    if (!unit.isEmpty())
+        rows->addWidget(Label(unit, QStringLiteral("UnitSpinEdit1"), group), row, 2);
     return spin;
+}
+
+QSpinBox* SelectionWindow::AddValveTypeSpin(const QString& label, int min, int max,
+                                            int helpContext) {
+    return AddSpin(typeRows_, label, QString(), min, max, helpContext);
+}
+
+QSpinBox* SelectionWindow::AddDataSpin(const QString& label, const QString& unit, int min, int max,
+                                       int helpContext) {
+    EnsureFrame();
+    return AddSpin(dataRows_, label, unit, min, max, helpContext);
+}
+
+void SelectionWindow::EnableRow(QWidget* field, bool enabled) {
+    field->setEnabled(enabled);
+    for (const QString& prefix : {QStringLiteral("Label"), QStringLiteral("Unit")})
+        if (QWidget* w = findChild<QWidget*>(prefix + field->objectName()))
+            w->setEnabled(enabled);
 }
 
 void SelectionWindow::AddValveTypeGroup(QLineEdit* type, QLineEdit* setPressure,

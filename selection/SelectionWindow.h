@@ -89,6 +89,11 @@ protected:
     // A spin edit "SpinEdit1" from `min` to `max` below the set pressure, in the
     // group of the valve type.
     QSpinBox* AddValveTypeSpin(const QString& label, int min, int max, int helpContext);
+    // The same as a row of "Dane", with its unit.
+    QSpinBox* AddDataSpin(const QString& label, const QString& unit, int min, int max,
+                          int helpContext);
+    // Enables or disables a field with its label and unit.
+    void EnableRow(QWidget* field, bool enabled);
     // The group "Wybrany typ zaworu bezpieczeństwa" below the rows of "Dane".
     // The set pressure is either filled only by the dialog (read-only, no tab
     // stop) or may also be typed.
@@ -129,6 +134,8 @@ protected:
 
 private:
     static QLabel* Label(const QString& text, const QString& name, QWidget* parent);
+    QSpinBox* AddSpin(QGridLayout* rows, const QString& label, const QString& unit, int min,
+                      int max, int helpContext);
     // The labels of all groups take one width, so that the fields line up.
     void AlignLabelColumns();
     void EnsureFrame();
@@ -204,7 +211,8 @@ protected:
             case Fields::Role::Derived: {
                 BeforeRow(*f);
                 NumEdit* edit = f->role == Fields::Role::Input
-                                    ? AddNumericField(name, f->look.invalid, f->look.range)
+                                    ? AddNumericField(name, f->look.invalid, f->look.range,
+                                                      f->look.emptyOutOfRange)
                                     : NewDerived(name);
                 AddDataRow({edit, f->look.label, f->look.unit}, f->look.help);
                 chain.push_back(edit);
@@ -263,6 +271,28 @@ protected:
                 ZeroResults();
                 RecomputeRelievingPressure(FieldOf("RelievingPressure"));
             });
+    }
+
+    // The fields of the record's modes: those of `mode` enabled, with their
+    // labels and units, the others disabled.
+    void EnableFieldsOfMode(int mode) {
+        for (const Fields::Field<Record>& f : Core::Fields())
+            if (f.mode >= 0 && f.edit)
+                EnableRow(FieldForm::Edit(this, f), f.mode == mode);
+    }
+
+    // After a walk that found nothing, or found no data file: the required flow
+    // it walked for (the record's RequiredCapacity) is shown; after "Nie
+    // znaleziono…" the found valve's results are emptied.
+    void ShowRequiredFlowOfTheWalk(const Calc::Refusal& refusal) {
+        using Kind = Calc::Refusal::Kind;
+        if (refusal.kind != Kind::NotFound && refusal.kind != Kind::DataFileError)
+            return;
+        const Fields::Field<Record>& required =
+            *Fields::Find(Core::Fields(), QStringLiteral("RequiredCapacity"));
+        FieldForm::Edit(this, required)->setText(FieldForm::ResultText(record_, required));
+        if (refusal.kind == Kind::NotFound)
+            ClearValveResults();
     }
 
     // The window's field of the record member `key`.

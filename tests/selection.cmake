@@ -9,8 +9,9 @@ kalmo_core_test(test_selection_power test_selection_power.cpp)
 kalmo_core_test(test_selection_air test_selection_air.cpp)
 kalmo_core_test(test_selection_mix test_selection_mix.cpp)
 kalmo_core_test(test_selection_exchangers test_selection_exchangers.cpp)
+kalmo_core_test(test_selection_expansion test_selection_expansion.cpp)
 foreach(test test_selection_water test_selection_steam test_selection_power test_selection_air
-        test_selection_mix test_selection_exchangers)
+        test_selection_mix test_selection_exchangers test_selection_expansion)
     target_compile_definitions(${test} PRIVATE KALMO_TEST_PROGRAM_DIR="${KALMO_PROGRAM_DIR}/")
     add_dependencies(${test} kalmo_runtime_files)
 endforeach()
@@ -22,8 +23,9 @@ kalmo_gui_test(test_moc test_moc.cpp test_selection_support.h)
 kalmo_gui_test(test_dobor_air test_dobor_air.cpp test_selection_support.h)
 kalmo_gui_test(test_dobor_mix test_dobor_mix.cpp test_selection_support.h)
 kalmo_gui_test(test_exchangers test_exchangers.cpp test_selection_support.h)
+kalmo_gui_test(test_ekspansja test_ekspansja.cpp test_selection_support.h)
 foreach(test test_dobor_water test_dobor_steam test_moc test_dobor_air test_dobor_mix
-        test_exchangers)
+        test_exchangers test_ekspansja)
     target_compile_definitions(${test} PRIVATE
         KALMO_PDFTOTEXT="${KALMO_PDFTOTEXT}"
         KALMO_TEST_WORK_DIR="${CMAKE_CURRENT_BINARY_DIR}/selection_work")

@@ -13,6 +13,7 @@
 #include "data/Convert.h"
 #include "data/Dane.h"
 #include "selection/AirSelection.h"
+#include "selection/EkspansjaSelection.h"
 #include "selection/MixSelection.h"
 #include "selection/ParaWodaSelection.h"
 #include "selection/PowerSelection.h"
@@ -201,9 +202,10 @@ void RoundTrip(const char* name, Cli::ValveDialog dialog, const Cli::Case& valve
     if (p1 && p1->IsRead())
         record.RelievingPressure = Convert::ToDouble(Convert::FixedText(
             Obliczenia::RelievingPressure(record.SetPressure, record.Overpressure), 2, 2));
-    // The controls other than a mode away from their defaults.
+    // The controls of the mode, other than the mode, away from their defaults.
     for (const Fields::Field<R>& f : Calculation<R>::Fields())
-        if (f.role == Fields::Role::Control && qstrcmp(f.key, "Mode") != 0) {
+        if (f.role == Fields::Role::Control && qstrcmp(f.key, "Mode") != 0 &&
+            !Cli::OfAnotherMode(record, f)) {
             if (const auto* b = std::get_if<bool R::*>(&f.member))
                 record.*(*b) = !(record.*(*b));
             else
@@ -237,6 +239,10 @@ TEST(CliRecords, EveryFieldTableRoundTripsThroughTheJson) {
     RoundTrip<TDoborMixData>("dobor-mix", Cli::ValveDialog::Type, type);
     RoundTrip<TWymiennikData>("wymiennik", Cli::ValveDialog::Type, type);
     RoundTrip<TParaWodaData>("para-woda", Cli::ValveDialog::Type, type);
+    RoundTrip<TEkspansjaData>("ekspansja", Cli::ValveDialog::Type, type);
+    Cli::Case indirect = type;
+    indirect["mode"] = QStringLiteral("1");
+    RoundTrip<TEkspansjaData>("ekspansja", Cli::ValveDialog::Type, indirect);
 }
 
 // --- the valve choice on the window's texts -------------------------------------
@@ -425,6 +431,11 @@ TEST_F(CliCapacity, RefusalsAreTheWindowsMessages) {
          {{"valve-type", "SV20"}, {"set-pressure", "4"}, {"valve-count", "11"}},
          Cli::Usage,
          "Opcja --valve-count: Ilość zaworów: liczba całkowita od 1 do 10."},
+        {"ekspansja",
+         {{"valve-type", "SV20"}, {"set-pressure", "4"}, {"antifreeze-percent", "51"}},
+         Cli::Usage,
+         "Opcja --antifreeze-percent: Dodatek substancji przeciw zamarzaniu: liczba całkowita od "
+         "0 do 50 %."},
         {"flow-air",
          {{"valve-type", "SV10"}, {"set-pressure", "7"}},
          Cli::Usage,

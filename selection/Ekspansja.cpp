@@ -1,0 +1,81 @@
+#include "selection/Ekspansja.h"
+
+#include "data/Dane.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QSpinBox>
+
+TfrmEkspansja::TfrmEkspansja(QWidget* mainWindow)
+    : SelectionWindowOn(mainWindow, QStringLiteral("frmEkspansja"), &Dane::ExpansionSelectionActive,
+                        27, Dane::EkspansjaData, false,
+                        ButtonNames{"Button1", "Button2", "Button3", "Button4"}) {}
+
+void TfrmEkspansja::BeforeRow(const Fields::Field<TEkspansjaData>& f) {
+    // The antifreeze spin stands first among the indirect mode's inputs.
+    if (qstrcmp(f.key, "WaterVolume") != 0)
+        return;
+    const Fields::Look& look =
+        Fields::Find(Core::Fields(), QStringLiteral("AntifreezePercent"))->look;
+    SpinEdit1 = AddDataSpin(look.label, look.unit, 0, 50, look.help);
+    SpinEdit1->setToolTip(QStringLiteral("Dopuszczalny zakres: 0 - 50 %"));
+}
+
+void TfrmEkspansja::Build() {
+    items_ = AddRadioGroup(QStringLiteral(" Sposób wyznaczenia dostarczonego ciepła "),
+                           {QStringLiteral("bezpośrednio (w kJ)"),
+                            QStringLiteral("pośrednio (przyrost temperatury w czasie)")},
+                           27);
+    connect(items_, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
+    SelectionWindowOn::Build();
+
+    FieldOf("WaterTemp")->setToolTip(QStringLiteral("Dopuszczalny zakres: 5 - 150 st. C"));
+    for (const char* key : {"StartTemp", "EndTemp"})
+        FieldOf(key)->setToolTip(QStringLiteral("Dopuszczalny zakres: 5 - 130 st. C"));
+    // Unlike the other selection windows, the results may be typed into; Tab
+    // still passes them by.
+    for (QLineEdit* result : resultFields_)
+        result->setReadOnly(false);
+
+    // The inputs in the order of the form, then the radio group.
+    std::vector<QWidget*> chain;
+    for (const char* key : {"HeatInput", "PermissiblePressure", "WaterTemp"})
+        chain.push_back(FieldOf(key));
+    chain.push_back(SpinEdit1);
+    for (const char* key : {"WaterVolume", "StartTemp", "EndTemp", "HeatingTime"})
+        chain.push_back(FieldOf(key));
+    for (QAbstractButton* item : items_->buttons())
+        chain.push_back(item);
+    ChainTabOrder(chain);
+
+    // A changed input empties all four results, and so does a changed
+    // additive; a changed valve type or set pressure those of the valve.
+    for (QWidget* input : chain)
+        if (auto* edit = qobject_cast<QLineEdit*>(input))
+            connect(edit, &QLineEdit::textChanged, this, [this] { ClearResults(); });
+    connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { ClearResults(); });
+    for (QLineEdit* field : {typeField_, setPressureField_})
+        connect(field, &QLineEdit::textChanged, this, [this] { ClearValveResults(); });
+}
+
+int TfrmEkspansja::Mode() const {
+    return items_ ? items_->checkedId() : EkspansjaSelection::Direct;
+}
+
+void TfrmEkspansja::RadioGroup1Click() {
+    const int mode = Mode();
+    EnableFieldsOfMode(mode);
+    EnableRow(SpinEdit1, mode == EkspansjaSelection::Indirect);
+}
+
+void TfrmEkspansja::FormActivate() {
+    SelectionWindowOn::FormActivate();
+    RadioGroup1Click();
+}
+
+void TfrmEkspansja::ReadControls(TEkspansjaData& record) {
+    record.Mode = Mode();
+    if (record.Mode == EkspansjaSelection::Indirect)
+        record.AntifreezePercent = SpinEdit1->value();
+}

@@ -11,6 +11,7 @@
 #include "report/Layout.h"
 #include "report/ReportPainter.h"
 #include "selection/AirSelection.h"
+#include "selection/EkspansjaSelection.h"
 #include "selection/MixSelection.h"
 #include "selection/ParaWodaSelection.h"
 #include "selection/PowerSelection.h"
@@ -229,6 +230,28 @@ Selection::Outcome<Report::Content> ExchangerReport(double pnsc, bool coil, int 
     return Calculation<R>::Print(s);
 }
 
+// A tank's valve selected from the SV20 file at 4.0 bar with pdop 6 bar: in
+// one mode 100 000 kJ in an hour at 80 °C, in the other 1 m³ from 10 to 80 °C
+// in an hour with 30 % of antifreeze.
+Selection::Outcome<Report::Content> ExpansionReport(int mode) {
+    TEkspansjaData s;
+    s.Mode = mode;
+    s.PermissiblePressure = 6;
+    s.ValveType = QStringLiteral("SV20");
+    s.SetPressure = 4;
+    s.HeatInput = 100000;
+    s.WaterTemp = 80;
+    s.WaterVolume = 1;
+    s.StartTemp = 10;
+    s.EndTemp = 80;
+    s.HeatingTime = 60;
+    s.AntifreezePercent = 30;
+    const Calc::Outcome<> done = Calculation<TEkspansjaData>::Oblicz(s);
+    if (!done)
+        return done.refusal();
+    return Calculation<TEkspansjaData>::Print(s);
+}
+
 const ReportCase kReports[] = {
     {"Water",
      [] {
@@ -279,6 +302,8 @@ const ReportCase kReports[] = {
     // β of the wall 5/11 and 5/7.
     {"SteamWaterCriticalCoil", [] { return ExchangerReport<TParaWodaData>(10, true, 3); }},
     {"SteamWaterSubcriticalPlate", [] { return ExchangerReport<TParaWodaData>(6, false, 1); }},
+    {"ExpansionDirect", [] { return ExpansionReport(EkspansjaSelection::Direct); }},
+    {"ExpansionIndirect", [] { return ExpansionReport(EkspansjaSelection::Indirect); }},
 };
 
 class ReportLayout : public GuiTest, public ::testing::WithParamInterface<ReportCase> {};

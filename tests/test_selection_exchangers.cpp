@@ -2,6 +2,7 @@
 // data files: the required flow of each case, the refusals of "Oblicz", the
 // walk for several valves and the report lines that vary.
 
+#include "ReportTexts.h"
 #include "data/Dane.h"
 #include "selection/Exchanger.h"
 #include "selection/ParaWodaSelection.h"
@@ -32,13 +33,6 @@ template <class R> R Inputs(double pnsc, double p = 4) {
     r.CoilDiameter = 20;
     r.ValveCount = 10;
     return r;
-}
-
-QStringList TextsOf(const Report::Content& report) {
-    QStringList lines;
-    for (const Report::Element& e : report.elements)
-        lines << e.text;
-    return lines;
 }
 
 constexpr double kCoil20 = 0.02 * 0.02 * M_PI / 4; // [m²]

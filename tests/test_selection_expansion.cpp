@@ -3,6 +3,7 @@
 // order, and the report lines of both modes.
 
 #include "QStringPrinter.h"
+#include "ReportTexts.h"
 #include "data/Dane.h"
 #include "report/ReportLines.h"
 #include "selection/EkspansjaSelection.h"
@@ -37,13 +38,6 @@ TEkspansjaData Inputs(int mode) {
     r.EndTemp = 80;
     r.HeatingTime = 60;
     return r;
-}
-
-QStringList TextsOf(const Report::Content& report) {
-    QStringList lines;
-    for (const Report::Element& e : report.elements)
-        lines << e.text;
-    return lines;
 }
 
 TEST_F(Expansion, RequiredFlowOfEachModeAndTheSizeThatCoversIt) {

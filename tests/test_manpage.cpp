@@ -45,6 +45,12 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{"t\nDane:\n  --a X     a\n  Liczby z kropką.\n",
                  {{"--a X", "a"}, {"", "Liczby z kropką."}}}));
 
+TEST(HelpText, HeadingAlone) {
+    const ManPage::Help help = ManPage::Parse("t\n\nDane:\n");
+    ASSERT_EQ(help.blocks.size(), 1u);
+    EXPECT_EQ(help.blocks[0], (Block{"Dane", {}}));
+}
+
 TEST(HelpText, TitleAndParagraphs) {
     const ManPage::Help help = ManPage::Parse(
         "kalmo-cli flow-air – Przepustowość – powietrze.\n\nKody: 0 – tak;\n2 – nie.\n");

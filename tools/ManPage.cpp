@@ -58,6 +58,8 @@ Block ParseBlock(QStringList lines) {
     Block block;
     if (!lines.first().startsWith(QLatin1Char(' ')) && lines.first().endsWith(QLatin1Char(':')))
         block.heading = lines.takeFirst().chopped(1);
+    if (lines.isEmpty())
+        return block;
     if (block.heading.isEmpty() && !lines.first().startsWith(QLatin1Char(' '))) {
         // A paragraph: its lines are one text.
         for (QString& line : lines)

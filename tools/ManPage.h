@@ -3,8 +3,9 @@
 // never tell different stories. A help text is a title line ("name – what it
 // does") and blocks parted by blank lines: a heading ending in ':' over indented
 // items ("  --option ARG   what it is", the text going on in deeper indented
-// lines; a line without such a gap stays a line of its own), or a paragraph of
-// unindented lines.
+// lines; an option too long for its column has one blank after its argument;
+// a line of other words stays a line of its own), or a paragraph of unindented
+// lines.
 
 #include <QString>
 #include <QStringList>

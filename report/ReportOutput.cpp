@@ -4,6 +4,7 @@
 #include "data/Dane.h"
 #include "report/Layout.h"
 #include "report/PdfLibrary.h"
+#include "report/PrintService.h"
 #include "report/ReportPainter.h"
 #include "valves/Catalogue.h"
 
@@ -14,7 +15,6 @@
 #include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QScreen>
 #include <QWidget>
 
@@ -189,14 +189,7 @@ void PrintCard(int cardIndex) {
         CardPrinterHandler()(path);
         return;
     }
-    // The print service prints in its own process; whatever it says is not shown.
-    QProcess lp;
-    lp.setProgram(QStringLiteral("lp"));
-    lp.setArguments({path});
-    lp.setStandardInputFile(QProcess::nullDevice());
-    lp.setStandardOutputFile(QProcess::nullDevice());
-    lp.setStandardErrorFile(QProcess::nullDevice());
-    lp.startDetached();
+    SendToPrintService(path);
 }
 
 void SetCardPrinter(CardPrinter printer) {

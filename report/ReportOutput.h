@@ -58,12 +58,13 @@ QByteArray RecordPdfPage(const Content& content, int page, int pixelsPerInch,
                          QString* failedPath = nullptr);
 
 // Prints catalogue card `cardIndex` (0 to 5) from the program directory through
-// the system's print service ("lp <file>", started detached, no window).
+// the system's print service (report/PrintService.h: detached, no window).
 // Nothing happens, and nothing is shown, for an index outside 0 to 5, a missing
 // card file or a failing print service.
 void PrintCard(int cardIndex);
 
-// Tests record the card instead of printing it; an empty function restores `lp`.
+// Tests record the card instead of printing it; an empty function restores the
+// print service.
 using CardPrinter = std::function<void(const QString& cardPath)>;
 void SetCardPrinter(CardPrinter printer);
 

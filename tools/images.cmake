@@ -24,3 +24,21 @@ add_custom_command(OUTPUT ${kalmo_images}
     VERBATIM)
 
 kalmo_runtime_outputs(kalmo_images ${kalmo_images})
+
+# The program icon for the desktop's menu, in the sizes of the hicolor theme,
+# outside the program directory.
+set(KALMO_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(KALMO_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
+set(kalmo_icons)
+foreach(size IN LISTS KALMO_ICON_SIZES)
+    list(APPEND kalmo_icons ${KALMO_ICON_DIR}/${size}x${size}/apps/kalmo.png)
+    install(FILES ${KALMO_ICON_DIR}/${size}x${size}/apps/kalmo.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_command(OUTPUT ${kalmo_icons}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:make_images> --icons ${KALMO_ICON_DIR} ${KALMO_ICON_SIZES}
+    DEPENDS make_images
+    COMMENT "Drawing the program's icon for the desktop"
+    VERBATIM)
+add_custom_target(kalmo_icons ALL DEPENDS ${kalmo_icons})

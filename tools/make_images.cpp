@@ -5,9 +5,14 @@
 //   koniec.png  the picture of the exit dialog: a power symbol
 //   kalmo.png   the program icon
 //
+// With --icons it writes the program icon instead, in each size given after the
+// directory, as the desktop's icon theme lays it out:
+// <directory>/<n>x<n>/apps/kalmo.png.
+//
 // Everything is drawn with QPainter primitives only (no fonts, no bitmaps, no
 // randomness), so the output depends on nothing but this source.
 
+#include <QByteArray>
 #include <QColor>
 #include <QDir>
 #include <QGuiApplication>
@@ -530,14 +535,14 @@ QPainterPath letterK(const QRectF& r) {
     return k.simplified();
 }
 
-QImage makeIcon() {
-    constexpr int size = 64;
+// The icon is drawn on a 64-unit square and scaled to `size` pixels.
+QImage makeIcon(int size = 64) {
     constexpr int os = 4;
     QImage big(size * os, size * os, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(os, os);
+    p.scale(os * size / 64.0, os * size / 64.0);
 
     // The tile.
     const QRectF tile(2, 2, 60, 60);
@@ -640,14 +645,31 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_images <output directory>\n");
+    const bool icons = argc >= 3 && QByteArray(argv[1]) == "--icons";
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: make_images <output directory>\n"
+                             "       make_images --icons <output directory> <size>...\n");
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const char* dir = argv[icons ? 2 : 1];
+    const QDir out(QString::fromLocal8Bit(dir));
     if (!out.exists() && !QDir().mkpath(out.path())) {
-        std::fprintf(stderr, "make_images: cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "make_images: cannot create %s\n", dir);
         return 1;
+    }
+
+    if (icons) {
+        bool ok = true;
+        for (int i = 3; i < argc; ++i) {
+            const int size = std::atoi(argv[i]);
+            const QString apps = QStringLiteral("%1x%1/apps").arg(size);
+            if (size < 16 || !out.mkpath(apps)) {
+                std::fprintf(stderr, "make_images: no icon of size %s\n", argv[i]);
+                return 1;
+            }
+            ok = writeChecked(makeIcon(size), out.filePath(apps + "/kalmo.png"), "PNG", -1) && ok;
+        }
+        return ok ? 0 : 1;
     }
 
     bool ok = writeChecked(makePhoto(), out.filePath("photo.jpg"), "JPG", 90);

@@ -184,6 +184,22 @@ TEST(CapacityOutcome, MessagesOfTheRefusals) {
                              "149.9 st. C"));
 }
 
+// The print button refuses a report that would show a number that is not
+// finite, even where every result is one: the flow area of a diameter whose
+// square no double holds, beside a capacity of a tiny pressure difference.
+TEST(CapacityPrint, AReportShowingNoNumberIsRefused) {
+    TFlowWaterData d = Water();
+    ASSERT_TRUE(Calc::Guarded(d));
+    EXPECT_TRUE(Calc::GuardedPrint(d));
+    d.FlowDiameter = 1e155;
+    d.SetPressure = 1e-200;
+    d.RelievingPressure = 1.1e-200;
+    ASSERT_TRUE(Calc::Guarded(d));
+    EXPECT_TRUE(std::isfinite(d.Capacity));
+    EXPECT_EQ(Calc::GuardedPrint(d).Message(),
+              QStringLiteral("Wynik obliczeń jest poza zakresem liczb. Sprawdź dane!"));
+}
+
 // ---- results ---------------------------------------------------------------------
 
 TEST(CapacityResults, WaterMassAndVolume) {

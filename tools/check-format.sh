@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dirs=()
-for d in app data calc valves capacity selection report tools tests bench; do
+for d in app data calc valves capacity selection report tools tests bench fuzz; do
     [ -d "$d" ] && dirs+=("$d")
 done
 find "${dirs[@]}" \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z |

@@ -7,8 +7,10 @@
 
 #include "calc/Outcome.h"
 #include "data/FieldTable.h"
+#include "report/Report.h"
 
 #include <cmath>
+#include <type_traits>
 #include <variant>
 
 namespace Calc {
@@ -29,6 +31,21 @@ template <class R> Outcome<> Guarded(R& record) {
         return Refusal::Because(Refusal::Kind::NotFinite);
     }
     return outcome;
+}
+
+// A report line shows a number text of a value that is not finite ("NAN",
+// "INF", "-INF"), such as a flow area worked out from a diameter whose square
+// no double holds.
+bool ShowsNonFiniteNumber(const Report::Content& content);
+
+// The print button of a window on its last record (and the command line's
+// report): the record's report, refused as the calculation would be when it
+// shows a value that is not finite or leaves one in the record.
+template <class R> Outcome<Report::Content> GuardedPrint(R& last) {
+    Outcome<Report::Content> report = Calculation<std::remove_const_t<R>>::Print(last);
+    if (report && (!AllFinite(last) || ShowsNonFiniteNumber(report.value())))
+        return Refusal::Because(Refusal::Kind::NotFinite);
+    return report;
 }
 
 } // namespace Calc

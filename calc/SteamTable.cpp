@@ -133,6 +133,10 @@ Result Lookup(double& p, Column column) {
         value = lo->at(column) + (key - lo->key()) * (hi->at(column) - lo->at(column)) /
                                      (Real(hi->key()) - lo->key());
     }
+    // A table of finite numbers can still give one that no double holds: the
+    // latent heat of rows whose h'' and h' lie near the largest double.
+    if (!std::isfinite(double(value)))
+        return Result::Missing(NoValue::SteamTableNotFinite);
     // The caller's variable gets its gauge pressure back.
     p = double(sought / 10 - 1);
     return double(value);

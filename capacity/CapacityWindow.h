@@ -175,7 +175,7 @@ protected:
     ::Calc::Outcome<Report::Content> LastReport() const override {
         if (!last_)
             return ::Calc::Refusal::Because(::Calc::Refusal::Kind::NothingToPrint);
-        return Core::Print(*last_);
+        return ::Calc::GuardedPrint(*last_);
     }
 
     Record& record_;

@@ -156,7 +156,7 @@ template <class R> Result RunCase(ValveDialog dialog, const Case& inputs, bool w
         return Result::Stopped(Refused, outcome.Message());
     Result result;
     if (withReport) {
-        const Calc::Outcome<Report::Content> report = Calculation<R>::Print(record);
+        const Calc::Outcome<Report::Content> report = Calc::GuardedPrint(record);
         if (report)
             result.report = *report;
         else

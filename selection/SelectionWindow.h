@@ -187,7 +187,7 @@ public:
             Warn(Calc::Refusal::Because(Calc::Refusal::Kind::NothingToPrint));
             return;
         }
-        Print(Core::Print(*last_));
+        Print(Calc::GuardedPrint(*last_));
     }
 
 protected:

@@ -4,6 +4,7 @@
 #include "QStringPrinter.h"
 #include "test_capacity_records.h"
 
+#include "calc/Guarded.h"
 #include "calc/Obliczenia.h"
 #include "capacity/FlowAirCalc.h"
 #include "capacity/FlowSteamCalc.h"
@@ -31,6 +32,8 @@ const QString kOverpressure =
 const QString kMissing = QStringLiteral("Brak kompletu danych do wykonania obliczeń!");
 const QString kBackPressure = QStringLiteral("Ciśnienie odpływowe jest równe lub większe niż "
                                              "ciśnienie nastawy wybranego zaworu bezpieczeństwa!");
+const QString kVacuum =
+    QStringLiteral("Ciśnienie odpływowe nie może być niższe niż -1 bar (próżnia)!");
 
 // ---- the checks, in their order --------------------------------------------------
 
@@ -84,6 +87,23 @@ const CheckCase kChecks[] = {
     {"BackPressureBetweenSetAndRelieving", ALL(BackPressure, 5.2),
      Refused(Refusal::Kind::BackPressureNotBelowSet)},
     {"BackPressureJustBelowSetPressure", ALL(BackPressure, 4.99), Outcome::Computed()},
+    // Absolute vacuum is as low as a back pressure goes.
+    {"BackPressureAtVacuum", ALL(BackPressure, -1.0),
+     Refused(Refusal::Kind::BackPressureBelowVacuum)},
+    {"BackPressureFarBelowVacuum", ALL(BackPressure, -1e308),
+     Refused(Refusal::Kind::BackPressureBelowVacuum)},
+    {"BackPressureJustAboveVacuum", ALL(BackPressure, -0.99), Outcome::Computed()},
+    // Water and air are relieved at 0 to 200 bar, as steam is.
+    {"RelievingPressureAbove200Bar",
+     [](TFlowWaterData& d) { d.Overpressure = 4000, d.RelievingPressure = 205; }, nullptr,
+     [](TFlowAirData& d) { d.Overpressure = 4000, d.RelievingPressure = 205; },
+     Outcome::Missing(NoValue::RelievingPressureRange)},
+    {"RelievingPressureAt200Bar",
+     [](TFlowWaterData& d) { d.Overpressure = 3900, d.RelievingPressure = 200; }, nullptr,
+     [](TFlowAirData& d) { d.Overpressure = 3900, d.RelievingPressure = 200; },
+     Outcome::Computed()},
+    // A result that no double holds is never kept.
+    {"ResultBeyondTheLargestDouble", ALL(FlowDiameter, 1e200), Refused(Refusal::Kind::NotFinite)},
     // Air outside its compressibility table, refused before the formula.
     {"AirAboveItsTable", nullptr, nullptr, [](TFlowAirData& d) { d.RelievingTemp = 76.9; },
      Outcome::Missing(NoValue::AirTemperatureRange)},
@@ -119,7 +139,7 @@ void Check(const char* window, const std::function<void(Record&)>& change, Recor
     record.VolumeCapacity = 6.5;
     change(record);
     const Record before = record;
-    const Outcome outcome = Capacity::Oblicz(record);
+    const Outcome outcome = Calc::Guarded(record);
     EXPECT_EQ(outcome, expected);
     if (!expected.Succeeded()) {
         EXPECT_EQ(record.Capacity, before.Capacity);
@@ -145,6 +165,12 @@ TEST(CapacityOutcome, MessagesOfTheRefusals) {
     EXPECT_EQ(Refused(Refusal::Kind::OverpressureBelow10).Message(), kOverpressure);
     EXPECT_EQ(Refused(Refusal::Kind::IncompleteData).Message(), kMissing);
     EXPECT_EQ(Refused(Refusal::Kind::BackPressureNotBelowSet).Message(), kBackPressure);
+    EXPECT_EQ(Refused(Refusal::Kind::BackPressureBelowVacuum).Message(), kVacuum);
+    EXPECT_EQ(Refused(Refusal::Kind::NotFinite).Message(),
+              QStringLiteral("Wynik obliczeń jest poza zakresem liczb. Sprawdź dane!"));
+    EXPECT_EQ(Outcome::Missing(NoValue::RelievingPressureRange).Message(),
+              QStringLiteral("Wartość ciśnienia zrzutowego poza dopuszczalnym zakresem 0 - 200 "
+                             "bar!"));
     EXPECT_EQ(Outcome::Missing(NoValue::AirTemperatureRange).Message(),
               QStringLiteral("Temperatura powietrza musi mieścić się w zakresie od -23.15 do "
                              "76.85 °C !"));
@@ -153,6 +179,22 @@ TEST(CapacityOutcome, MessagesOfTheRefusals) {
     EXPECT_EQ(Fields::Looks::WaterTemperature().range->message,
               QStringLiteral("Wartość temperatury zrzutowej poza dopuszczalnym\rzakresem 0.1 - "
                              "149.9 st. C"));
+}
+
+// The print button refuses a report that would show a number that is not
+// finite, even where every result is one: the flow area of a diameter whose
+// square no double holds, beside a capacity of a tiny pressure difference.
+TEST(CapacityPrint, AReportShowingNoNumberIsRefused) {
+    TFlowWaterData d = Water();
+    ASSERT_TRUE(Calc::Guarded(d));
+    EXPECT_TRUE(Calc::GuardedPrint(d));
+    d.FlowDiameter = 1e155;
+    d.SetPressure = 1e-200;
+    d.RelievingPressure = 1.1e-200;
+    ASSERT_TRUE(Calc::Guarded(d));
+    EXPECT_TRUE(std::isfinite(d.Capacity));
+    EXPECT_EQ(Calc::GuardedPrint(d).Message(),
+              QStringLiteral("Wynik obliczeń jest poza zakresem liczb. Sprawdź dane!"));
 }
 
 // ---- results ---------------------------------------------------------------------

@@ -50,6 +50,11 @@ QJsonObject Parsed(const QByteArray& text) {
     return doc.object();
 }
 
+Cli::Case With(Cli::Case inputs, const char* option, const char* value) {
+    inputs[QString::fromLatin1(option)] = QString::fromLatin1(value);
+    return inputs;
+}
+
 Cli::Result RunCase(const char* command, const Cli::Case& inputs, bool withReport = false) {
     const Cli::Command* c = Cli::FindCommand(QString::fromLatin1(command));
     EXPECT_NE(c, nullptr) << command;
@@ -69,6 +74,7 @@ TEST(CliJson, NumbersAreShortestRoundTripTexts) {
                  {1234.5678901234567, "1234.5678901234567"},
                  {1e-7, "1e-07"},
                  {0.0, "0"},
+                 {-0.0, "0"}, // never "-0"
                  {std::numeric_limits<double>::infinity(), "null"},
                  {std::nan(""), "null"}};
     for (const auto& c : cases) {
@@ -144,6 +150,11 @@ TEST(CliArguments, MalformedCommandLines) {
         {{"flow-air", "-x"}, "Nieoczekiwany argument \"-x\". Opis: kalmo-cli flow-air --help"},
         {{"flow-air", "--json=1"}, "Opcja --json nie ma wartości. Opis: kalmo-cli flow-air --help"},
         {{"flow-air", "--pdf="}, "Opcja --pdf wymaga nazwy pliku. Opis: kalmo-cli flow-air --help"},
+        // An empty value would read as 0 past the field's checks.
+        {{"flow-water", "--relieving-temp="},
+         "Opcja --relieving-temp wymaga wartości. Opis: kalmo-cli flow-water --help"},
+        {{"dobor-water", "--back-pressure", " "},
+         "Opcja --back-pressure wymaga wartości. Opis: kalmo-cli dobor-water --help"},
         {{"flow-air", "--batch", "a.csv", "--pdf", "a.pdf"},
          "--pdf tworzy raport jednego przypadku; nie łączy się z --batch. Opis: kalmo-cli "
          "flow-air --help"},
@@ -452,6 +463,65 @@ TEST_F(CliCapacity, RefusalsAreTheWindowsMessages) {
             EXPECT_FALSE(r.message.isEmpty());
         }
         EXPECT_EQ(r.Json().Text(), "{\"message\":" + Cli::StringText(r.message) + "}");
+    }
+}
+
+// Inputs outside physical sense, refused by every window that takes them: a
+// relieving pressure above 200 bar, a back pressure at or below vacuum, a
+// requirement below zero; a back pressure of -0 is 0.
+TEST_F(CliCapacity, EveryWindowRefusesInputsOutsidePhysicalSense) {
+    const QString kVacuum =
+        QStringLiteral("Ciśnienie odpływowe nie może być niższe niż -1 bar (próżnia)!");
+    const QString kRange =
+        QStringLiteral("Wartość ciśnienia zrzutowego poza dopuszczalnym zakresem 0 - 200 bar!");
+    const QString kSteam =
+        QStringLiteral("Ciśnienie pary przekracza 200 bar - poza zakresem współczynnika K1 !");
+    const Cli::Case valve = {{"valve-type", "SV10"}, {"valve-size", "1/2"}, {"set-pressure", "5"}};
+    const Cli::Case type = {{"valve-type", "SV10"}, {"set-pressure", "5"}};
+    const Cli::Case exchanger = {{"valve-type", "SV20"},        {"set-pressure", "6"},
+                                 {"permissible-pressure", "6"}, {"network-pressure", "5"},
+                                 {"installation-volume", "2"},  {"coil-diameter", "10"}};
+    const struct {
+        const char* command;
+        Cli::Case base;
+        const char* requirement; // the option of the required flow or power, if any
+        QString above200;        // the refusal of a relieving pressure above 200 bar
+    } cases[] = {
+        {"flow-air", valve, nullptr, kRange},
+        {"flow-steam", valve, nullptr, kSteam},
+        {"flow-water", valve, nullptr, kRange},
+        {"dobor-water", With(type, "required-capacity", "1000"), "required-capacity", kRange},
+        {"dobor-steam", With(type, "required-capacity", "100"), "required-capacity", kSteam},
+        {"moc", With(type, "required-power", "50"), "required-power", kSteam},
+        {"dobor-air", With(type, "compressor-output", "1"), "compressor-output", kRange},
+        {"dobor-mix", With(type, "required-power", "50"), "required-power", kSteam},
+        {"wymiennik", exchanger, "installation-volume", QString()},
+        // Steam above the installation's permissible pressure.
+        {"para-woda", With(exchanger, "network-pressure", "10"), "coil-diameter", QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        const Cli::Command& command = *Cli::FindCommand(QString::fromLatin1(c.command));
+        auto run = [&](const char* option, const char* value) {
+            return command.run(With(c.base, option, value), false);
+        };
+        const Cli::Result computed = command.run(c.base, false);
+        ASSERT_EQ(computed.status, Cli::Computed) << computed.message.toStdString();
+        if (c.requirement) {
+            EXPECT_EQ(run(c.requirement, "-1").message, kMissing);
+            EXPECT_EQ(run(c.requirement, "-1e308").message, kMissing);
+        }
+        if (!c.above200.isEmpty()) {
+            EXPECT_EQ(run("overpressure", "1e308").message, c.above200);
+            EXPECT_EQ(run("overpressure", "99999999").message, c.above200);
+        }
+        if (command.FindOption(QStringLiteral("back-pressure"))) {
+            for (const char* p2 : {"-1", "-2", "-273.16", "-1e308"})
+                EXPECT_EQ(run("back-pressure", p2).message, kVacuum) << p2;
+            const Cli::Result zero = run("back-pressure", "-0");
+            EXPECT_EQ(zero.status, Cli::Computed);
+            EXPECT_TRUE(zero.record.Text().contains("\"BackPressure\":0,"));
+        }
     }
 }
 

@@ -222,6 +222,12 @@ TEST_F(CliProgram, ExitStatusesAndStreams) {
          2,
          "",
          "Nie można otworzyć pliku \"/nonexistent/cases.csv\".\n"},
+        // A report that cannot be written is a refusal, an object with --json.
+        {{"flow-water", "--valve-type", "SV10", "--valve-size", "1/2", "--set-pressure", "5",
+          "--pdf", work.path(), "--json"},
+         1,
+         "{\"message\":\"Nie można zapisać pliku",
+         ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());

@@ -87,6 +87,22 @@ TEST(FixedPointText, NonFiniteValuesAreReadable) {
     EXPECT_EQ(Convert::FixedText(-std::numeric_limits<double>::infinity(), 4, 2), "-INF");
 }
 
+// A fixed text always reads back, the largest doubles too: their 15 digits
+// rounded up would lie above the largest double, so they are cut instead.
+TEST(FixedPointText, TheLargestDoublesReadBack) {
+    const double max = std::numeric_limits<double>::max();
+    for (const double value : {max, -max, std::nextafter(max, 0.0), 1.79769313486231e308, max / 2,
+                               1e308, 9.99999999999999e307}) {
+        for (int decimals = 0; decimals <= 2; ++decimals) {
+            const QString text = Convert::FixedText(value, 4, decimals);
+            double back = 0;
+            ASSERT_EQ(Convert::Val(text, back), 0) << value << " with " << decimals;
+            EXPECT_NEAR(back, value, std::fabs(value) * 1e-14) << value << " with " << decimals;
+        }
+    }
+    EXPECT_TRUE(Convert::FixedText(max, 4, 0).startsWith(QStringLiteral("179769313486231000")));
+}
+
 struct ResultCase {
     double value;
     const char* text;

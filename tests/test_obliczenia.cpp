@@ -191,22 +191,28 @@ TEST_P(Refusals, GiveTheReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     OutOfRange, Refusals,
-    ::testing::Values(MissingCase{{K1, {200.1}}, NoValue::SteamPressureAbove200},
-                      MissingCase{{K1, {NaN}}, NoValue::SteamPressureAbove200},
-                      MissingCase{{Steam, {20, 200.1, 0, 0.7}}, NoValue::SteamPressureAbove200},
-                      MissingCase{{Rho, {1, -0.1}}, NoValue::WaterTemperatureRange},
-                      MissingCase{{Rho, {1, 150.1}}, NoValue::WaterTemperatureRange},
-                      MissingCase{{Water, {20, 3.3, 10, 0, 151, 0.5, 0.6}},
-                                  NoValue::WaterTemperatureRange},
-                      MissingCase{{Z, {11, 249.99}}, NoValue::AirTemperatureRange},
-                      MissingCase{{Z, {11, 350.01}}, NoValue::AirTemperatureRange},
-                      MissingCase{{Z, {11, NaN}}, NoValue::AirTemperatureRange},
-                      MissingCase{{Air, {20, 10, 0, 76.86, 0.7}}, NoValue::AirTemperatureRange},
-                      MissingCase{{Air, {20, 10, 0, -23.16, 0.7}}, NoValue::AirTemperatureRange},
-                      MissingCase{{Cp, {4.9}}, NoValue::SpecificHeatRange},
-                      MissingCase{{Cp, {170.1}}, NoValue::SpecificHeatRange},
-                      MissingCase{{Anti, {20, -1}}, NoValue::AntifreezeShareRange},
-                      MissingCase{{Anti, {20, 51}}, NoValue::AntifreezeShareRange}));
+    ::testing::Values(
+        MissingCase{{K1, {200.1}}, NoValue::SteamPressureAbove200},
+        MissingCase{{K1, {NaN}}, NoValue::SteamPressureAbove200},
+        MissingCase{{Steam, {20, 200.1, 0, 0.7}}, NoValue::SteamPressureAbove200},
+        MissingCase{{Rho, {1, -0.1}}, NoValue::WaterTemperatureRange},
+        MissingCase{{Rho, {1, 150.1}}, NoValue::WaterTemperatureRange},
+        MissingCase{{Water, {20, 3.3, 10, 0, 151, 0.5, 0.6}}, NoValue::WaterTemperatureRange},
+        // Water and air are relieved at 0 to 200 bar gauge.
+        MissingCase{{Water, {20, 200.01, 10, 0, 20, 0.5, 0.6}}, NoValue::RelievingPressureRange},
+        MissingCase{{Water, {20, -0.01, 10, -0.5, 20, 0.5, 0.6}}, NoValue::RelievingPressureRange},
+        MissingCase{{Water, {20, NaN, 10, 0, 20, 0.5, 0.6}}, NoValue::RelievingPressureRange},
+        MissingCase{{Air, {20, 200.01, 0, 20, 0.7}}, NoValue::RelievingPressureRange},
+        MissingCase{{Air, {20, 1e308, 0, 20, 0.7}}, NoValue::RelievingPressureRange},
+        MissingCase{{Z, {11, 249.99}}, NoValue::AirTemperatureRange},
+        MissingCase{{Z, {11, 350.01}}, NoValue::AirTemperatureRange},
+        MissingCase{{Z, {11, NaN}}, NoValue::AirTemperatureRange},
+        MissingCase{{Air, {20, 10, 0, 76.86, 0.7}}, NoValue::AirTemperatureRange},
+        MissingCase{{Air, {20, 10, 0, -23.16, 0.7}}, NoValue::AirTemperatureRange},
+        MissingCase{{Cp, {4.9}}, NoValue::SpecificHeatRange},
+        MissingCase{{Cp, {170.1}}, NoValue::SpecificHeatRange},
+        MissingCase{{Anti, {20, -1}}, NoValue::AntifreezeShareRange},
+        MissingCase{{Anti, {20, 51}}, NoValue::AntifreezeShareRange}));
 
 // −23.15 and 76.85 °C reach Z as t1 + 273.15, a hair beside 250 and 350 K; the
 // end isotherms answer for them.

@@ -29,6 +29,8 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+
 using namespace Report;
 
 namespace {
@@ -364,6 +366,57 @@ TEST_F(ReportOutputTest, ExistingFileIsReplacedByASuccessfulWrite) {
     EXPECT_TRUE(ReadAll(pdf).startsWith("%PDF-"));
     EXPECT_EQ(QDir(work).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{QStringLiteral("stary.pdf")});
+}
+
+// A target that exists and is no regular file (a pipe, a folder) is refused
+// and left as it is, from the save dialog too; a symbolic link is written
+// through and stays a link, a dangling one included.
+TEST_F(ReportOutputTest, TargetsThatAreNoRegularFileAreLeftAlone) {
+    QFile real(Path(QStringLiteral("real.pdf")));
+    ASSERT_TRUE(real.open(QIODevice::WriteOnly));
+    real.write("the report of yesterday");
+    real.close();
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path(QStringLiteral("pipe.pdf"))).constData(), 0644), 0);
+    ASSERT_TRUE(QDir(work).mkdir(QStringLiteral("folder.pdf")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("real.pdf"), Path(QStringLiteral("link.pdf"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("gone.pdf"), Path(QStringLiteral("dangling.pdf"))));
+
+    const struct {
+        const char* target;
+        const char* writes; // the file the PDF lands in; nullptr: refused
+    } cases[] = {
+        {"pipe.pdf", nullptr},
+        {"folder.pdf", nullptr},
+        {"link.pdf", "real.pdf"},
+        {"dangling.pdf", "gone.pdf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        const QString target = Path(QString::fromLatin1(c.target));
+        QString error;
+        EXPECT_EQ(WritePdf(SampleReport(), target, 96, &error), c.writes != nullptr);
+        if (c.writes) {
+            EXPECT_TRUE(ReadAll(Path(QString::fromLatin1(c.writes))).startsWith("%PDF-"));
+            EXPECT_TRUE(QFileInfo(target).isSymLink());
+        } else {
+            EXPECT_EQ(error, PdfWriteMessage(target));
+        }
+    }
+    // The window's save dialog takes the same way.
+    Dane::PrintMode = Dane::CreatePdf;
+    SaveAs(Path(QStringLiteral("pipe.pdf")));
+    EXPECT_EQ(Output(nullptr, SampleReport()), Outcome::Failed);
+    EXPECT_EQ(WarningTexts(),
+              std::vector<QString>{PdfWriteMessage(Path(QStringLiteral("pipe.pdf")))});
+
+    struct stat pipe;
+    ASSERT_EQ(stat(QFile::encodeName(Path(QStringLiteral("pipe.pdf"))).constData(), &pipe), 0);
+    EXPECT_TRUE(S_ISFIFO(pipe.st_mode));
+    EXPECT_TRUE(QDir(Path(QStringLiteral("folder.pdf"))).isEmpty());
+    // No temporary file left behind.
+    EXPECT_EQ(QDir(work).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+              (QStringList{"dangling.pdf", "folder.pdf", "gone.pdf", "link.pdf", "pipe.pdf",
+                           "real.pdf"}));
 }
 
 struct OrderCase {

@@ -54,6 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"complete", Complete(), std::nullopt},
         CheckCase{"noRequirement", With([](auto& in) { in.requirement = 0; }),
                   Kind::IncompleteData},
+        // A requirement below zero asks for nothing, like zero.
+        CheckCase{"negativeRequirement", With([](auto& in) { in.requirement = -1; }),
+                  Kind::IncompleteData},
         CheckCase{"noRelievingPressure", With([](auto& in) { in.relievingPressure = 0; }),
                   Kind::IncompleteData},
         CheckCase{"noValveType", With([](auto& in) { in.valveType.clear(); }),
@@ -67,6 +70,12 @@ INSTANTIATE_TEST_SUITE_P(
                   Kind::BackPressureNotBelowSet},
         CheckCase{"backPressureAboveSet", With([](auto& in) { in.backPressure = 5.2; }),
                   Kind::BackPressureNotBelowSet},
+        CheckCase{"backPressureAtVacuum", With([](auto& in) { in.backPressure = -1; }),
+                  Kind::BackPressureBelowVacuum},
+        CheckCase{"backPressureFarBelowVacuum", With([](auto& in) { in.backPressure = -1e308; }),
+                  Kind::BackPressureBelowVacuum},
+        CheckCase{"backPressureJustAboveVacuum", With([](auto& in) { in.backPressure = -0.99; }),
+                  std::nullopt},
         // The data check comes first.
         CheckCase{"bothFail", With([](auto& in) {
                       in.overpressure = 5;
@@ -83,6 +92,10 @@ TEST(SelectionMessages, EveryRefusalHasItsText) {
     EXPECT_EQ(Refusal::Because(Kind::BackPressureNotBelowSet).Message(),
               "Ciśnienie odpływowe jest równe lub większe niż ciśnienie nastawy wybranego zaworu "
               "bezpieczeństwa!");
+    EXPECT_EQ(Refusal::Because(Kind::BackPressureBelowVacuum).Message(),
+              "Ciśnienie odpływowe nie może być niższe niż -1 bar (próżnia)!");
+    EXPECT_EQ(Refusal::Because(Kind::NotFinite).Message(),
+              "Wynik obliczeń jest poza zakresem liczb. Sprawdź dane!");
     EXPECT_EQ(Refusal::Because(Kind::DataFileError).Message(), "Brak pliku z danymi zaworu!");
     EXPECT_EQ(Refusal::Because(Kind::NotFound).Message(),
               "Nie znaleziono zaworu posiadającego wymaganą przepustowość!");

@@ -348,6 +348,20 @@ TEST_F(ScratchTable, RowsBeyondThe294thDoNotCount) {
     EXPECT_EQ(SatSteamTemperature(p).reason(), NoValue::SteamTableShort);
 }
 
+// Rows of finite numbers whose latent heat h'' − h' no double holds: that
+// lookup has no value, the other five answer.
+TEST_F(ScratchTable, LatentHeatBeyondTheLargestDoubleHasNoValue) {
+    std::vector<Row> rows = SmallTable();
+    for (Row& r : rows)
+        r.v[4] = 1.7e308, r.v[5] = -1.7e308;
+    ASSERT_TRUE(WriteFile(Path(), Encode(rows)));
+    double p = 0;
+    EXPECT_EQ(SatSteamLatentHeat(p).reason(), NoValue::SteamTableNotFinite);
+    EXPECT_EQ(p, 0);
+    EXPECT_EQ(SatSteamEnthalpy(p).value(), 1.7e308);
+    EXPECT_EQ(SatSteamTemperature(p).value(), 372.8);
+}
+
 // A damaged para.dat: the reason from every lookup, never a crash or a number,
 // and the caller's pressure untouched.
 struct DamageCase {

@@ -8,7 +8,8 @@
 // read back.
 //
 // KALMO_MONKEY_EVENTS sets the events per window (ctest: 2000) and
-// KALMO_MONKEY_SEED the seed (17), for a long run by hand:
+// KALMO_MONKEY_SEED the seed (17), KALMO_MONKEY_WINDOW one window's form name,
+// for a long run by hand:
 //   KALMO_MONKEY_EVENTS=100000 build/tests/test_monkey
 
 #include "GuiTest.h"
@@ -328,7 +329,11 @@ TEST_F(Monkey, EveryWindowSurvivesARandomStream) {
     const QList<CalcWindow*> all =
         windows.frmKalmo3->findChildren<CalcWindow*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_GE(all.size(), 11); // three capacity windows and eight selection windows
+    // KALMO_MONKEY_WINDOW: only the window of this form name.
+    const QString only = qEnvironmentVariable("KALMO_MONKEY_WINDOW");
     for (CalcWindow* window : all) {
+        if (!only.isEmpty() && window->objectName() != only)
+            continue;
         SCOPED_TRACE(window->objectName().toStdString());
         rng.seed(seed + unsigned(qHash(window->objectName())));
         reports = 0;

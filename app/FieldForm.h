@@ -34,11 +34,6 @@ template <class R> void Read(const QWidget* window, const Fields::Table<R>& tabl
                 Fields::Take(record, f, edit->text());
 }
 
-// A result number of the record as its field shows it.
-template <class R> QString ResultText(const R& record, const Fields::Field<R>& f) {
-    return Convert::ResultTextWithDecimals(Fields::ShownNumber(record, f), f.resultDecimals);
-}
-
 // The results of a calculation: numbers in the result format with their
 // decimals, texts as they are.
 template <class R>
@@ -47,7 +42,8 @@ void ShowResults(const QWidget* window, const Fields::Table<R>& table, const R& 
         if (f.role != Fields::Role::Result)
             continue;
         if (QLineEdit* edit = Edit(window, f))
-            edit->setText(f.IsNumber() ? ResultText(record, f) : Fields::RestoredText(record, f));
+            edit->setText(f.IsNumber() ? Fields::ResultText(record, f)
+                                       : Fields::RestoredText(record, f));
     }
 }
 

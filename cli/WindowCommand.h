@@ -138,8 +138,7 @@ template <class R> QString ResultRows(const R& record) {
         if (f->role == Fields::Role::Input || (f->look.label.isEmpty() && f->look.unit.isEmpty()))
             continue;
         const QString value = f->role == Fields::Role::Result && f->IsNumber()
-                                  ? Convert::ResultTextWithDecimals(Fields::ShownNumber(record, *f),
-                                                                    f->resultDecimals)
+                                  ? Fields::ResultText(record, *f)
                                   : Fields::RestoredText(record, *f);
         const QString row = QStringLiteral("%1 %2").arg(f->look.label, -22).arg(value);
         rows += (f->look.unit.isEmpty() ? row : row + QLatin1Char(' ') + f->look.unit) +

@@ -161,6 +161,11 @@ template <class R> double ShownNumber(const R& record, const Field<R>& f) {
     return f.shown ? f.shown(record) : record.*std::get<double R::*>(f.member);
 }
 
+// A result number as the window shows it: the result format with its decimals.
+template <class R> QString ResultText(const R& record, const Field<R>& f) {
+    return Convert::ResultTextWithDecimals(ShownNumber(record, f), f.resultDecimals);
+}
+
 // A field's text into the member: a number with the decimal conversion (an
 // empty or bad text gives 0), a text as it is.
 template <class R> void Take(R& record, const Field<R>& f, const QString& text) {

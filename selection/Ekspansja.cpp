@@ -38,25 +38,16 @@ void TfrmEkspansja::Build() {
     for (QLineEdit* result : resultFields_)
         result->setReadOnly(false);
 
-    // The inputs in the order of the form, then the radio group.
-    std::vector<QWidget*> chain;
-    for (const char* key : {"HeatInput", "PermissiblePressure", "WaterTemp"})
-        chain.push_back(FieldOf(key));
-    chain.push_back(SpinEdit1);
-    for (const char* key : {"WaterVolume", "StartTemp", "EndTemp", "HeatingTime"})
-        chain.push_back(FieldOf(key));
+    // The inputs in the order of the form, the spin where it stands, then the
+    // radio group.
+    std::vector<QWidget*> chain = InputChain("WaterVolume", {SpinEdit1});
     for (QAbstractButton* item : items_->buttons())
         chain.push_back(item);
     ChainTabOrder(chain);
 
-    // A changed input empties all four results, and so does a changed
-    // additive; a changed valve type or set pressure those of the valve.
-    for (QWidget* input : chain)
-        if (auto* edit = qobject_cast<QLineEdit*>(input))
-            connect(edit, &QLineEdit::textChanged, this, [this] { ClearResults(); });
+    // A changed additive empties all four results, as a changed input does.
+    ClearResultsOnChange();
     connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { ClearResults(); });
-    for (QLineEdit* field : {typeField_, setPressureField_})
-        connect(field, &QLineEdit::textChanged, this, [this] { ClearValveResults(); });
 }
 
 int TfrmEkspansja::Mode() const {

@@ -2,8 +2,6 @@
 
 #include "report/ReportLines.h"
 
-#include <cmath>
-
 namespace EkspansjaSelection {
 
 using Report::Line;
@@ -91,7 +89,7 @@ Calc::Outcome<> Compute(TEkspansjaData& r) {
     if (!flow)
         return flow;
     // A negative heat, volume or time leaves nothing to relieve.
-    if (!(*flow > 0 && std::isfinite(*flow)))
+    if (!Selection::AsksForFlow(*flow))
         return IncompleteData();
     r.RequiredCapacity = *flow;
     const double p1 = Obliczenia::RelievingPressure(r.SetPressure, r.Overpressure);

@@ -67,7 +67,7 @@ Calc::Outcome<Selected> Select(R& r, Required required, const Selection::Measure
     if (!flow)
         return flow;
     // A volume or a coil of 0 leaves nothing to relieve: no size is "selected".
-    if (!(*flow > 0 && std::isfinite(*flow)))
+    if (!Selection::AsksForFlow(*flow))
         return Calc::Refusal::Because(Calc::Refusal::Kind::IncompleteData);
     r.RequiredCapacity = *flow;
     const Calc::Outcome<Selected> found =

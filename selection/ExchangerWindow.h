@@ -50,22 +50,12 @@ protected:
     void Build() override {
         Base::Build();
         SpinEdit1 = this->AddValveTypeSpin(QStringLiteral("Ilość zaworów:"), 1, 10, 36);
-        std::vector<QWidget*> chain;
-        for (const Fields::Field<Record>* f : Fields::Shown(Calculation<Record>::Fields())) {
-            if (f->role != Fields::Role::Input)
-                continue;
-            if (qstrcmp(f->key, "CoilDiameter") == 0)
-                for (QAbstractButton* item : kinds_->buttons())
-                    chain.push_back(item);
-            QLineEdit* edit = this->FieldOf(f->key);
-            chain.push_back(edit);
-            QObject::connect(edit, &QLineEdit::textChanged, this, [this] { this->ClearResults(); });
-        }
+        const QList<QAbstractButton*> kinds = kinds_->buttons();
+        std::vector<QWidget*> chain =
+            this->InputChain("CoilDiameter", std::vector<QWidget*>(kinds.begin(), kinds.end()));
         chain.push_back(SpinEdit1);
         this->ChainTabOrder(chain);
-        for (QLineEdit* field : {this->typeField_, this->setPressureField_})
-            QObject::connect(field, &QLineEdit::textChanged, this,
-                             [this] { this->ClearValveResults(); });
+        this->ClearResultsOnChange();
         QObject::connect(SpinEdit1, &QSpinBox::valueChanged, this,
                          [this] { this->ClearValveResults(); });
     }

@@ -1,5 +1,7 @@
 #include "selection/Selection.h"
 
+#include <cmath>
+
 namespace Selection {
 
 std::optional<Refusal> CheckInputs(const Inputs& in) {
@@ -40,6 +42,10 @@ Outcome<Found> FirstCovering(const QString& valveType, double setPressure, doubl
     if (!found)
         return Refusal::Because(Refusal::Kind::NotFound);
     return *found;
+}
+
+bool AsksForFlow(double requirement) {
+    return requirement > 0 && std::isfinite(requirement);
 }
 
 bool HasResultToPrint(double result, double requirement) {

@@ -60,6 +60,10 @@ using Measure = std::function<Obliczenia::Result(const ValveData::Record& record
 Outcome<Found> FirstCovering(const QString& valveType, double setPressure, double requirement,
                              const Measure& measure);
 
+// A derived required flow asks for something to relieve: above zero and
+// finite (a volume, diameter, heat or time of 0 or below asks for nothing).
+bool AsksForFlow(double requirement);
+
 // A report prints a result only when it exceeds the requirement by at least
 // 0.0001, so a capacity that just equals the requirement prints nothing.
 bool HasResultToPrint(double result, double requirement);

@@ -290,9 +290,35 @@ protected:
             return;
         const Fields::Field<Record>& required =
             *Fields::Find(Core::Fields(), QStringLiteral("RequiredCapacity"));
-        FieldForm::Edit(this, required)->setText(FieldForm::ResultText(record_, required));
+        FieldForm::Edit(this, required)->setText(Fields::ResultText(record_, required));
         if (refusal.kind == Kind::NotFound)
             ClearValveResults();
+    }
+
+    // The typed fields in the order of the form, with `extra` (a radio group's
+    // items, a spin edit) in front of the field of the member `key`.
+    std::vector<QWidget*> InputChain(const char* key = nullptr,
+                                     const std::vector<QWidget*>& extra = {}) const {
+        std::vector<QWidget*> chain;
+        for (const Fields::Field<Record>* f : Fields::Shown(Core::Fields())) {
+            if (f->role != Fields::Role::Input)
+                continue;
+            if (key && qstrcmp(f->key, key) == 0)
+                chain.insert(chain.end(), extra.begin(), extra.end());
+            chain.push_back(FieldForm::Edit(this, *f));
+        }
+        return chain;
+    }
+
+    // A changed input empties all results; a changed valve type or set
+    // pressure those of the valve.
+    void ClearResultsOnChange() {
+        for (const Fields::Field<Record>* f : Fields::Shown(Core::Fields()))
+            if (f->role == Fields::Role::Input)
+                connect(FieldForm::Edit(this, *f), &QLineEdit::textChanged, this,
+                        [this] { ClearResults(); });
+        for (QLineEdit* field : {typeField_, setPressureField_})
+            connect(field, &QLineEdit::textChanged, this, [this] { ClearValveResults(); });
     }
 
     // The window's field of the record member `key`.

@@ -8,6 +8,7 @@
 #include "data/Dane.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
@@ -76,21 +77,20 @@ void CalcWindow::SetActiveFlag() {
         *activeFlag_ = true;
 }
 
-CalculationMenus* CalcWindow::Menus() const {
-    return dynamic_cast<CalculationMenus*>(parentWidget());
+void CalcWindow::UpdateMenus() const {
+    if (auto* menus = dynamic_cast<CalculationMenus*>(parentWidget()))
+        menus->UpdateCalculationMenus();
 }
 
 void CalcWindow::FormActivate() {
     SetActiveFlag();
-    if (CalculationMenus* menus = Menus())
-        menus->SetCalculationMenusEnabled(false);
+    UpdateMenus();
     if (printButton_)
         printButton_->setText(PrintCaption(Dane::PrintMode));
 }
 
 void CalcWindow::FormClose() {
-    if (CalculationMenus* menus = Menus())
-        menus->SetCalculationMenusEnabled(true);
+    UpdateMenus();
 }
 
 NumEdit* CalcWindow::AddNumericField(const QString& name, const QString& invalidMessage,
@@ -162,6 +162,7 @@ void CalcWindow::showEvent(QShowEvent* event) {
             firstField_->setFocus(Qt::OtherFocusReason);
     }
     QWidget::showEvent(event);
+    UpdateMenus();
 }
 
 void CalcWindow::setVisible(bool visible) {
@@ -171,13 +172,20 @@ void CalcWindow::setVisible(bool visible) {
     QWidget::setVisible(visible);
 }
 
+void CalcWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    UpdateMenus();
+}
+
 void CalcWindow::closeEvent(QCloseEvent* event) {
     FormClose();
     QWidget::closeEvent(event);
 }
 
 bool CalcWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
+    // A window manager may deliver the activation of a click after the window
+    // was closed by that click; a hidden window is not activated.
+    if (event->type() == QEvent::WindowActivate && !isHidden())
         FormActivate();
     return QWidget::event(event);
 }

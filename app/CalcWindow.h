@@ -16,11 +16,14 @@ class QLineEdit;
 class QPushButton;
 
 // The main window's menus that open calculation windows ("Przepustowość" and
-// "Dobór"); a calculation window locks them while it is open.
+// "Dobór"): locked exactly while one of its calculation windows is shown. A
+// window asks for the state to be decided again whenever it is shown, hidden or
+// activated; the state follows from what is shown, never from the order in
+// which the window manager delivers these events.
 class CalculationMenus {
 public:
     virtual ~CalculationMenus() = default;
-    virtual void SetCalculationMenusEnabled(bool enabled) = 0;
+    virtual void UpdateCalculationMenus() = 0;
 };
 
 class CalcWindow : public QWidget {
@@ -87,6 +90,7 @@ protected:
     void SetFirstField(QWidget* field) { firstField_ = field; }
 
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -99,7 +103,7 @@ private:
     };
     const Field* FieldOf(const NumEdit* edit) const;
     void SetActiveFlag();
-    CalculationMenus* Menus() const;
+    void UpdateMenus() const;
 
     Group group_;
     bool* activeFlag_;

@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include <algorithm>
+
 TfrmKalmo3::TfrmKalmo3(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmKalmo3"));
     setWindowTitle(QStringLiteral("   KALMO 7.0"));
@@ -82,7 +84,11 @@ void TfrmKalmo3::SetWindow(Target target, QWidget* window) {
     windows_[static_cast<size_t>(target)] = window;
 }
 
-void TfrmKalmo3::SetCalculationMenusEnabled(bool enabled) {
+void TfrmKalmo3::UpdateCalculationMenus() {
+    const auto windows = findChildren<CalcWindow*>(Qt::FindDirectChildrenOnly);
+    // isHidden() is already true while a window's hide event runs.
+    const bool enabled = std::none_of(windows.begin(), windows.end(),
+                                      [](const CalcWindow* w) { return !w->isHidden(); });
     for (int position : {1, 2})
         TopMenu(position)->menuAction()->setEnabled(enabled);
 }

@@ -43,7 +43,9 @@ public:
     // directory of the running executable.
     void SetExecutableDir(const QString& dir) { executableDir_ = dir; }
 
-    void SetCalculationMenusEnabled(bool enabled) override;
+    // Enables "Przepustowość" and "Dobór" when none of the calculation windows
+    // (the CalcWindow children) is shown, disables them otherwise.
+    void UpdateCalculationMenus() override;
 
     // True once the program has been told to end (by "Koniec" or the start-up check).
     bool Terminating() const { return terminating_; }

@@ -64,7 +64,8 @@ void NumEdit::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         const QChar c = text[0] == QLatin1Char(',') ? QLatin1Char('.') : text[0];
-        if (IsNumberCharacter(c))
+        // insert() does not look at the read-only flag; a display field takes nothing.
+        if (IsNumberCharacter(c) && !isReadOnly())
             insert(QString(c));
     }
     // Every other key and character is swallowed here.

@@ -65,4 +65,22 @@ TEST_F(Moc, SelectsByHeatPowerAndPrintsIt) {
               std::vector<QString>{QStringLiteral("Niepoprawna wartość wymaganej mocy cieplnej!")});
 }
 
+// p1 is derived from p and b1, never typed: SV20 at 6.0 bar for 500 kW needs
+// 1 1/4"; the 1" size (817.4 kW at p1 16.60) would cover it only with a "1"
+// typed in front of p1.
+TEST_F(Moc, RelievingPressureTakesNoTyping) {
+    ShowAndActivate(window);
+    ChooseType(window, QStringLiteral("SV20"), QStringLiteral("6.0"));
+    Type(window, "Edit3", QStringLiteral("500"));
+    QLineEdit* p1 = Field(window, "Edit8");
+    p1->setFocus();
+    p1->setCursorPosition(0);
+    QTest::keyClicks(p1, QStringLiteral("1"));
+    EXPECT_EQ(p1->text(), "6.60");
+    Click(window, "Button1");
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(Text(window, "Edit2"), "1 1/4\"");
+    EXPECT_DOUBLE_EQ(Dane::MocData.RelievingPressure, 6.6);
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // Start-up, the main window's menu and the three small dialogs.
 
 #include "GuiTest.h"
+#include "app/CalcWindow.h"
 #include "app/Kalmo3.h"
 #include "app/Koniec.h"
 #include "app/Opcje.h"
@@ -8,16 +9,25 @@
 #include "app/Startup.h"
 #include "app/Translations.h"
 #include "app/WindowFrame.h"
+#include "capacity/Flow_water.h"
 #include "data/Dane.h"
+#include "selection/Dobor_air.h"
+#include "selection/Moc.h"
+#include "valves/Dobor_zaworu.h"
+#include "valves/Wybor_zaworu.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -248,6 +258,112 @@ TEST_F(Shell, AboutDialogFromTheMenu) {
     };
     main->Oprogramie1Click();
     EXPECT_EQ(aboutVersion, "KALMO wersja 7.00");
+}
+
+// "Przepustowość" and "Dobór" are locked exactly while a calculation window is
+// shown, whatever order activation, close and hide come in: a window manager
+// may deliver the activation of the click on "Anuluj" after the window closed.
+TEST_F(Shell, CalculationMenusFollowWhatIsShown) {
+    const auto menusEnabled = [this] {
+        return main->TopMenu(1)->menuAction()->isEnabled() &&
+               main->TopMenu(2)->menuAction()->isEnabled();
+    };
+    struct Way {
+        const char* what;
+        void (*close)(QWidget*);
+    };
+    const Way ways[] = {
+        {"Anuluj",
+         [](QWidget* w) {
+             for (QPushButton* b : w->findChildren<QPushButton*>())
+                 if (b->text() == QStringLiteral("Anuluj"))
+                     return QTest::mouseClick(b, Qt::LeftButton);
+             ADD_FAILURE() << "no \"Anuluj\"";
+         }},
+        {"close box", [](QWidget* w) { w->close(); }},
+        {"hide", [](QWidget* w) { w->hide(); }},
+    };
+    Start(true);
+    for (QWidget* window :
+         {static_cast<QWidget*>(windows.frmFlow_water), static_cast<QWidget*>(windows.frmMoc)}) {
+        for (const Way& way : ways) {
+            const std::string what = window->objectName().toStdString() + ", " + way.what;
+            ShowAndActivate(window);
+            EXPECT_FALSE(menusEnabled()) << what;
+            ShowAndActivate(main.get());
+            EXPECT_FALSE(menusEnabled()) << what << ": deactivation does not unlock";
+            way.close(window);
+            QEvent lateActivation(QEvent::WindowActivate);
+            QApplication::sendEvent(window, &lateActivation);
+            EXPECT_TRUE(menusEnabled()) << what;
+        }
+    }
+
+    // "Anuluj" in the exit dialog changes nothing either way.
+    ShowAndActivate(windows.frmDoborAir);
+    AnswerExitWith(QStringLiteral("Button2"));
+    main->Koniec1Click();
+    ShowAndActivate(main.get());
+    EXPECT_FALSE(menusEnabled());
+    windows.frmDoborAir->close();
+    main->Koniec1Click();
+    ShowAndActivate(main.get());
+    EXPECT_TRUE(menusEnabled());
+}
+
+// The action of a field's context menu whose (untranslated) text starts so, or
+// nullptr; the menu goes with the field.
+QAction* ContextMenuAction(QLineEdit* field, const char* start) {
+    QMenu* menu = field->createStandardContextMenu();
+    menu->setParent(field, menu->windowFlags());
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(QLatin1String(start)))
+            return action;
+    return nullptr;
+}
+
+// No read-only field of a calculation window or a choice dialog takes text,
+// typed, pasted or dropped; copying from it still works.
+TEST_F(Shell, ReadOnlyFieldsTakeNoText) {
+    std::vector<QWidget*> forms = {windows.frmWybor_zaworu, windows.frmDobor};
+    for (QWidget* w : main->findChildren<CalcWindow*>(Qt::FindDirectChildrenOnly))
+        forms.push_back(w);
+    int checked = 0;
+    for (QWidget* form : forms) {
+        ShowAndActivate(form);
+        for (QLineEdit* field : form->findChildren<QLineEdit*>()) {
+            if (!field->isReadOnly())
+                continue;
+            const std::string what =
+                form->objectName().toStdString() + "." + field->objectName().toStdString();
+            field->setText(QStringLiteral("5.50"));
+            field->setFocus();
+            field->setCursorPosition(0);
+            QTest::keyClicks(field, QStringLiteral("1,2"));
+            QTest::keyClick(field, Qt::Key_Delete);
+            QTest::keyClick(field, Qt::Key_End);
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QApplication::clipboard()->setText(QStringLiteral("9"));
+            if (QAction* paste = ContextMenuAction(field, "&Paste"))
+                paste->trigger(); // a read-only field offers none
+
+            QMimeData data;
+            data.setText(QStringLiteral("7"));
+            const QPointF at(field->rect().center());
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(field, &drop);
+            EXPECT_EQ(field->text(), "5.50") << what;
+            field->selectAll();
+            QAction* copy = ContextMenuAction(field, "&Copy");
+            ASSERT_NE(copy, nullptr) << what;
+            copy->trigger();
+            EXPECT_EQ(QApplication::clipboard()->text(), "5.50") << what;
+            ++checked;
+        }
+        form->hide();
+    }
+    // The valve and result fields of eleven windows and the choice dialog's data.
+    EXPECT_GT(checked, 60);
 }
 
 } // namespace

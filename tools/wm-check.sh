@@ -3,7 +3,10 @@
 # openbox, each calculation window is opened from the menu as a user opens it,
 # its "Wybór zaworu" runs the choice dialog, and a click on the window behind
 # the dialog must leave the dialog above it (xdotool, xprop). Then the dialog
-# and the window are closed again.
+# and the window are closed again. Then, for two windows, "Anuluj" is clicked
+# after a click on the main window, after a warning box and right after help
+# was closed; each time the menu must open the window again (the menus that
+# open calculation windows are locked only while one is shown).
 #
 #   tools/wm-check.sh <kalmo executable>
 #
@@ -54,12 +57,18 @@ done
 "$kalmo" >"$work/kalmo.log" 2>&1 &
 pids+=($!)
 
+# The visible window with this exact title now; empty if none.
+visible_window() {
+    local pattern
+    pattern=$(printf '%s' "$1" | sed 's/[][\\.*^$()+?{}|]/\\&/g')
+    xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -1
+}
+
 # The visible window with this exact title, waiting up to 10 s; empty if none.
 find_window() {
-    local id pattern
-    pattern=$(printf '%s' "$1" | sed 's/[][\\.*^$()+?{}|]/\\&/g')
+    local id
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -1)
+        id=$(visible_window "$1")
         [ -n "$id" ] && { echo "$id"; return; }
         sleep 0.1
     done
@@ -84,10 +93,10 @@ sleep 0.5
 
 passed=0
 failed=0
-check() { # caption, menu (1 = Przepustowość, 2 = Dobór), item, fields before "Wybór zaworu", dialog[, key that moves the focus]
-    local caption=$1 menu=$2 item=$3 fields=$4 dialog=$5 key=${6:-Tab}
-    local window dlg x y w h
-    local attempt
+# Opens a window from the menu (1 = Przepustowość, 2 = Dobór) as a user does;
+# its window id, or empty when it did not open.
+open_window() { # caption, menu, item
+    local caption=$1 menu=$2 item=$3 window attempt
     for attempt in 1 2; do
         xdotool key alt
         sleep 0.5
@@ -101,6 +110,23 @@ check() { # caption, menu (1 = Przepustowość, 2 = Dobór), item, fields before
         xdotool key Escape Escape # a slow menu: once more
         sleep 0.5
     done
+    echo "$window"
+}
+
+# The frame of a window without its decoration: sets X, Y, W and H.
+client_geometry() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4}
+        /Absolute upper-left Y/ {print "Y=" $4} /Width/ {print "W=" $2} /Height/ {print "H=" $2}')"
+}
+
+# The buttons of the bottom row, from the window's bottom-right corner.
+click_anuluj() { xdotool mousemove $((X + W - 51)) $((Y + H - 23)) click 1; }
+click_oblicz() { xdotool mousemove $((X + W - 223)) $((Y + H - 23)) click 1; }
+
+check() { # caption, menu (1 = Przepustowość, 2 = Dobór), item, fields before "Wybór zaworu", dialog[, key that moves the focus]
+    local caption=$1 menu=$2 item=$3 fields=$4 dialog=$5 key=${6:-Tab}
+    local window dlg x y w h
+    window=$(open_window "$caption" "$menu" "$item")
     if [ -z "$window" ]; then
         echo "FAIL: \"$caption\" did not open"
         failed=$((failed + 1))
@@ -151,6 +177,63 @@ check "   Dobór zaworu - woda" 2 6 5 "   Dobór zaworu bezpieczeństwa"
 # Leaving its empty tank temperature is refused: backwards from the first field,
 # past "Anuluj", the print button and "Oblicz".
 check "  Rozszerzalność cieplna wody" 2 7 4 "   Dobór zaworu bezpieczeństwa" shift+Tab
+
+# "Anuluj" closes the window and unlocks the menus whatever came before it: a
+# click on the main window (the click on "Anuluj" then activates the window
+# again), a warning box that gave the focus back, help closed a moment ago.
+unlocks() { # caption, menu, item
+    local caption=$1 menu=$2 item=$3 window before box help
+    for before in "a click on the main window" "a warning box" "help"; do
+        window=$(open_window "$caption" "$menu" "$item")
+        if [ -z "$window" ]; then
+            echo "FAIL: \"$caption\" did not open before $before"
+            failed=$((failed + 1))
+            return
+        fi
+        xdotool windowactivate --sync "$window" >/dev/null 2>&1
+        client_geometry "$window"
+        case $before in
+        "a click on the main window")
+            xdotool mousemove 40 960 click 1
+            sleep 0.3
+            ;;
+        "a warning box")
+            click_oblicz
+            box=$(find_window "Uwaga!")
+            [ -n "$box" ] && xdotool windowactivate --sync "$box" >/dev/null 2>&1 && xdotool key Return
+            sleep 0.3
+            ;;
+        "help")
+            xdotool key F1
+            help=$(find_window "Pomoc - KALMO")
+            [ -n "$help" ] && xdotool windowactivate --sync "$help" >/dev/null 2>&1 && xdotool key alt+F4
+            ;;
+        esac
+        click_anuluj
+        sleep 0.5
+        if [ -n "$(visible_window "$caption")" ]; then
+            echo "FAIL: \"$caption\": \"Anuluj\" after $before left the window open"
+            failed=$((failed + 1))
+            return
+        fi
+        window=$(open_window "$caption" "$menu" "$item")
+        if [ -n "$window" ]; then
+            echo "ok: \"$caption\": the menu opens it again after $before and \"Anuluj\""
+            passed=$((passed + 1))
+            xdotool windowactivate --sync "$window" >/dev/null 2>&1
+            xdotool key alt+F4
+            sleep 0.5
+        else
+            echo "FAIL: \"$caption\": the menus stayed locked after $before and \"Anuluj\""
+            failed=$((failed + 1))
+            xdotool key Escape Escape Escape
+            return
+        fi
+    done
+}
+
+unlocks "   Przepustowość - woda" 1 2
+unlocks "   Dobór zaworu - moc cieplna (para wodna)" 2 1
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

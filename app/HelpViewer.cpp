@@ -1,5 +1,6 @@
 #include "app/HelpViewer.h"
 
+#include "app/WindowFrame.h"
 #include "data/Dane.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -255,15 +257,29 @@ public:
 
 private:
     // At most 960 × 640 and nine tenths of the screen of the window the user
-    // works in, centred on it: never off the bottom of a small screen.
+    // works in. Beside that window, down to half that size where the screen
+    // has no more room, so that help does not hide what it explains; help
+    // asked for in the main window (which fills the screen) stands in the
+    // middle.
     void PlaceOnScreen() {
         const QWidget* active = QApplication::activeWindow();
         const QScreen* s = active ? active->screen() : QGuiApplication::primaryScreen();
         if (!s)
             return;
         const QRect area = s->availableGeometry();
-        resize(std::min(960, area.width() * 9 / 10), std::min(640, area.height() * 9 / 10));
-        move(area.center() - rect().center());
+        const QSize wanted(std::min(960, area.width() * 9 / 10),
+                           std::min(640, area.height() * 9 / 10));
+        if (!active || active == this || qobject_cast<const QMainWindow*>(active)) {
+            resize(wanted);
+            move(area.center() - rect().center());
+            return;
+        }
+        // The frame the window manager adds, taken as that of the window beside.
+        const QSize decoration = active->frameGeometry().size() - active->geometry().size();
+        const QRect frame = PlaceBeside(active->frameGeometry(), wanted + decoration,
+                                        wanted / 2 + decoration, area);
+        resize(frame.size() - decoration);
+        move(frame.topLeft());
     }
 
     // The browser keeps the page it already shows; it is read again, so that the text on

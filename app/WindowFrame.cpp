@@ -6,6 +6,10 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 #ifdef KALMO_HAVE_XCB
 #include <QGuiApplication>
 #include <xcb/xcb.h>
@@ -98,6 +102,53 @@ void CenterOnScreen(QWidget* window) {
         window->adjustSize();
         window->move(s->availableGeometry().center() - window->rect().center());
     }
+}
+
+QRect PlaceBeside(const QRect& beside, const QSize& size, const QSize& minimum, const QRect& area) {
+    // A frame of size `s` within `room`, as near `at` as the room allows.
+    const auto within = [](const QRect& room, const QSize& s, const QPoint& at) {
+        return QRect(QPoint(std::clamp(at.x(), room.left(),
+                                       std::max(room.left(), room.right() - s.width() + 1)),
+                            std::clamp(at.y(), room.top(),
+                                       std::max(room.top(), room.bottom() - s.height() + 1))),
+                     s);
+    };
+    // The free strips of the area to the right, left, below and above the
+    // window, and the corner of each where the frame would stand level with it.
+    const std::pair<QRect, QPoint> strips[] = {
+        {QRect(QPoint(beside.right() + 1, area.top()), area.bottomRight()),
+         {beside.right() + 1, beside.top()}},
+        {QRect(area.topLeft(), QPoint(beside.left() - 1, area.bottom())),
+         {beside.left() - size.width(), beside.top()}},
+        {QRect(QPoint(area.left(), beside.bottom() + 1), area.bottomRight()),
+         {beside.left(), beside.bottom() + 1}},
+        {QRect(area.topLeft(), QPoint(area.right(), beside.top() - 1)),
+         {beside.left(), beside.top() - size.height()}},
+    };
+    const auto extent = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+    QRect best;
+    for (const auto& [strip, at] : strips) {
+        const QSize fits = size.boundedTo(strip.size());
+        if (strip.isEmpty() || fits.width() < minimum.width() || fits.height() < minimum.height())
+            continue;
+        const QRect frame = within(strip, fits, at);
+        if (extent(frame) > extent(best))
+            best = frame;
+    }
+    if (!best.isEmpty())
+        return best;
+
+    // Nowhere beside it: at full size in the corner of the area that covers
+    // least of the window (where the covered part is smallest, it is at a corner).
+    const QPoint corners[] = {area.topLeft(), area.topRight(), area.bottomLeft(),
+                              area.bottomRight()};
+    const auto covered = [&](const QPoint& corner) {
+        return extent(within(area, size, corner).intersected(beside));
+    };
+    return within(area, size,
+                  *std::min_element(
+                      std::begin(corners), std::end(corners),
+                      [&](const QPoint& a, const QPoint& b) { return covered(a) < covered(b); }));
 }
 
 bool HasDialogFrame(const QWidget* window) {

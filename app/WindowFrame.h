@@ -2,6 +2,8 @@
 // The frame of every dialog and calculation window: a title and a close box,
 // no resizing, minimising or maximising.
 
+#include <QRect>
+#include <QSize>
 #include <Qt>
 
 class QApplication;
@@ -18,6 +20,13 @@ inline Qt::WindowFlags DialogFrame(bool staysOnTop) {
 // Centres a window on its screen at its size hint, before it is first mapped
 // (from its show event), so that no window manager's placement moves it.
 void CenterOnScreen(QWidget* window);
+
+// Where a window frame of `size` stands within `area` beside the frame
+// `beside`: in the largest of the free strips to its right, left, below or
+// above (in that order where they are equal) that holds at least `minimum`,
+// at its size or as much of it as the strip holds; where none does, at its
+// size where it covers least of `beside`.
+QRect PlaceBeside(const QRect& beside, const QSize& size, const QSize& minimum, const QRect& area);
 
 // Whether a window has the dialog frame.
 bool HasDialogFrame(const QWidget* window);

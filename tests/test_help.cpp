@@ -5,6 +5,7 @@
 #include "GuiTest.h"
 
 #include "app/HelpViewer.h"
+#include "app/WindowFrame.h"
 #include "data/Dane.h"
 
 #include <QDir>
@@ -197,6 +198,55 @@ TEST_F(HelpViewer, IsOneWindowReusedForEveryTopic) {
     // Stays on top of the calculation windows, and fits the screen.
     EXPECT_TRUE(first->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(first->screen()->availableGeometry().contains(first->frameGeometry()));
+}
+
+// Help stands beside the window it explains: in the largest free strip beside
+// it, down to half its size; where none holds that, in the corner of the
+// screen that covers least of the window.
+TEST(HelpPlacement, BesideTheWindowWhereTheScreenHasRoom) {
+    const QSize help(960, 640);
+    const QSize half(480, 320);
+    struct Case {
+        const char* what;
+        QRect screen;
+        QRect window;
+        QRect expected;
+    };
+    const Case cases[] = {
+        {"right", QRect(0, 0, 1280, 1000), QRect(0, 100, 300, 400), QRect(300, 100, 960, 640)},
+        {"left", QRect(0, 0, 1280, 1000), QRect(980, 100, 300, 400), QRect(20, 100, 960, 640)},
+        {"below", QRect(0, 0, 1280, 1000), QRect(100, 0, 800, 300), QRect(100, 300, 960, 640)},
+        {"above", QRect(0, 0, 1280, 1000), QRect(100, 700, 800, 300), QRect(100, 60, 960, 640)},
+        {"right, moved up onto the screen", QRect(0, 0, 1280, 1000), QRect(0, 600, 300, 400),
+         QRect(300, 360, 960, 640)},
+        // A window centred on a full-HD screen leaves 720 pixels on either side.
+        {"right, narrower", QRect(0, 0, 1920, 1080), QRect(720, 330, 480, 420),
+         QRect(1200, 330, 720, 640)},
+        // No strip is 480 wide or 320 high; beside it every place covers 760 ×
+        // 600 or 880 × 440 pixels of the window, the top-left corner 760 × 440.
+        {"nowhere: the corner", QRect(0, 0, 1280, 1000), QRect(200, 200, 880, 600),
+         QRect(0, 0, 960, 640)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlaceBeside(c.window, help, half, c.screen), c.expected) << c.what;
+}
+
+TEST_F(HelpViewer, FirstShowingStandsBesideTheActiveWindowThenStays) {
+    QWidget window(nullptr, DialogFrame(true));
+    window.setFixedSize(60, 50);
+    window.move(0, 0);
+    ShowAndActivate(&window);
+    QTest::keyClick(&window, Qt::Key_F1);
+    QWidget* viewer = Help::Viewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_FALSE(viewer->frameGeometry().intersects(window.frameGeometry()));
+    EXPECT_TRUE(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
+
+    viewer->move(viewer->pos() + QPoint(0, 10));
+    const QPoint moved = viewer->pos();
+    ShowAndActivate(&window);
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(viewer->pos(), moved) << "an open help window stays where it stands";
 }
 
 TEST_F(HelpViewer, ReadsTheFilesEachTimeAndFallsBackWhenOneIsMissing) {

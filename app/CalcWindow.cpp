@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "app/NumEdit.h"
 #include "app/WindowFrame.h"
+#include "app/WindowList.h"
 #include "calc/Obliczenia.h"
 #include "data/Convert.h"
 #include "data/Dane.h"
@@ -13,20 +14,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
-
-#include <array>
-
-namespace {
-
-const std::array<bool*, 3> capacityFlags = {&Dane::AirCapacityActive, &Dane::SteamCapacityActive,
-                                            &Dane::WaterCapacityActive};
-const std::array<bool*, 8> selectionFlags = {
-    &Dane::AirSelectionActive,        &Dane::SteamSelectionActive,
-    &Dane::WaterSelectionActive,      &Dane::MixSelectionActive,
-    &Dane::PowerSelectionActive,      &Dane::ExchangerSelectionActive,
-    &Dane::SteamWaterSelectionActive, &Dane::ExpansionSelectionActive};
-
-} // namespace
 
 CalcWindow::CalcWindow(QWidget* mainWindow, const QString& name, const QString& caption,
                        Group group, bool* activeFlag)
@@ -66,13 +53,8 @@ QString CalcWindow::PrintCaption(int printMode) {
 }
 
 void CalcWindow::SetActiveFlag() {
-    if (group_ == Group::Capacity) {
-        for (bool* flag : capacityFlags)
-            *flag = false;
-    } else {
-        for (bool* flag : selectionFlags)
-            *flag = false;
-    }
+    for (bool* flag : WindowList::FillOrder(group_))
+        *flag = false;
     if (activeFlag_)
         *activeFlag_ = true;
 }

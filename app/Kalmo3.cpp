@@ -5,6 +5,7 @@
 #include "app/Messages.h"
 #include "app/Opcje.h"
 #include "app/Oprogramie.h"
+#include "app/WindowList.h"
 #include "data/Dane.h"
 
 #include <QCloseEvent>
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <tuple>
 
 TfrmKalmo3::TfrmKalmo3(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmKalmo3"));
@@ -26,32 +28,19 @@ TfrmKalmo3::TfrmKalmo3(QWidget* parent) : QMainWindow(parent) {
     AddItem(plik, QStringLiteral("Opcje"), QStringLiteral("Opcje1"), &TfrmKalmo3::Opcje1Click);
     AddItem(plik, QStringLiteral("&Koniec"), QStringLiteral("Koniec1"), &TfrmKalmo3::Koniec1Click);
 
-    QMenu* flow = bar->addMenu(QStringLiteral("Przepustowość"));
-    flow->setObjectName(QStringLiteral("Przepustowo1"));
-    Help::SetHelpContext(AddItem(flow, QStringLiteral("Powietrze"), QStringLiteral("Powietrze1"),
-                                 &TfrmKalmo3::Powietrze1Click),
-                         1);
-    Help::SetHelpContext(AddItem(flow, QStringLiteral("Para wodna nasycona"),
-                                 QStringLiteral("Parawodna1"), &TfrmKalmo3::Parawodna1Click),
-                         2);
-    AddItem(flow, QStringLiteral("Woda"), QStringLiteral("Woda1"), &TfrmKalmo3::Woda1Click);
-
-    QMenu* dobor = bar->addMenu(QStringLiteral("Dobór"));
-    dobor->setObjectName(QStringLiteral("Dobr1"));
-    AddItem(dobor, QStringLiteral("Para wodna nasycona"), QStringLiteral("Parawodna2"),
-            &TfrmKalmo3::Parawodna2Click);
-    AddItem(dobor, QStringLiteral("Moc (para)"), QStringLiteral("Moc1"), &TfrmKalmo3::Moc1Click);
-    AddItem(dobor, QStringLiteral("Moc (para + woda)"), QStringLiteral("Mocparawoda1"),
-            &TfrmKalmo3::Mocparawoda1Click);
-    AddItem(dobor, QStringLiteral("Wymiennik woda-woda (PN-B-02414)"), QStringLiteral("Wymiennik1"),
-            &TfrmKalmo3::Wymiennik1Click);
-    AddItem(dobor, QStringLiteral("Wymiennik (para-woda)"), QStringLiteral("Wymiennikparalubwoda1"),
-            &TfrmKalmo3::Wymiennikparalubwoda1Click);
-    AddItem(dobor, QStringLiteral("Powietrze"), QStringLiteral("Powietrze2"),
-            &TfrmKalmo3::Powietrze2Click);
-    AddItem(dobor, QStringLiteral("Woda"), QStringLiteral("Woda2"), &TfrmKalmo3::Woda2Click);
-    AddItem(dobor, QStringLiteral("Rozszerzalność cieplna wody"),
-            QStringLiteral("Rozszerzalnocieplnawody1"), &TfrmKalmo3::Rozszerzalnocieplnawody1Click);
+    for (const auto& [group, title, name] :
+         {std::tuple(CalcWindow::Group::Capacity, "Przepustowość", "Przepustowo1"),
+          std::tuple(CalcWindow::Group::Selection, "Dobór", "Dobr1")}) {
+        QMenu* menu = bar->addMenu(QString::fromUtf8(title));
+        menu->setObjectName(QString::fromLatin1(name));
+        for (const WindowList::Entry* entry : WindowList::MenuItems(group)) {
+            QAction* action = menu->addAction(QString::fromUtf8(entry->menuText));
+            action->setObjectName(QString::fromLatin1(entry->menuName));
+            Help::SetHelpContext(action, entry->menuHelp);
+            const char* formName = entry->formName;
+            connect(action, &QAction::triggered, this, [this, formName] { ShowWindow(formName); });
+        }
+    }
 
     QMenu* pomoc = bar->addMenu(QStringLiteral("Pomoc"));
     pomoc->setObjectName(QStringLiteral("Pomoc1"));
@@ -80,10 +69,6 @@ void TfrmKalmo3::SetDialogs(TfrmOpcje* opcje, TfrmKoniec* koniec, TfrmOprogramie
     oprogramie_ = oprogramie;
 }
 
-void TfrmKalmo3::SetWindow(Target target, QWidget* window) {
-    windows_[static_cast<size_t>(target)] = window;
-}
-
 void TfrmKalmo3::UpdateCalculationMenus() {
     const auto windows = findChildren<CalcWindow*>(Qt::FindDirectChildrenOnly);
     // isHidden() is already true while a window's hide event runs.
@@ -93,8 +78,9 @@ void TfrmKalmo3::UpdateCalculationMenus() {
         TopMenu(position)->menuAction()->setEnabled(enabled);
 }
 
-void TfrmKalmo3::ShowWindow(Target target) {
-    if (QWidget* window = windows_[static_cast<size_t>(target)]) {
+void TfrmKalmo3::ShowWindow(const char* formName) {
+    if (auto* window =
+            findChild<CalcWindow*>(QString::fromLatin1(formName), Qt::FindDirectChildrenOnly)) {
         window->show();
         window->raise();
         window->activateWindow();

@@ -7,8 +7,6 @@
 
 #include <QMainWindow>
 
-#include <array>
-
 class QAction;
 class QMenu;
 class TfrmKoniec;
@@ -18,26 +16,9 @@ class TfrmOprogramie;
 class TfrmKalmo3 : public QMainWindow, public CalculationMenus {
     Q_OBJECT
 public:
-    // The windows the menu opens, in the order of their menu items.
-    enum class Target {
-        FlowAir,
-        FlowSteam,
-        FlowWater,
-        DoborPara,
-        Moc,
-        DoborMix,
-        Wymiennik,
-        ParaWoda,
-        DoborAir,
-        DoborWater,
-        Ekspansja,
-        Count
-    };
-
     explicit TfrmKalmo3(QWidget* parent = nullptr);
 
     void SetDialogs(TfrmOpcje* opcje, TfrmKoniec* koniec, TfrmOprogramie* oprogramie);
-    void SetWindow(Target target, QWidget* window);
 
     // The directory FormShow takes as the program directory; by default the
     // directory of the running executable.
@@ -60,19 +41,10 @@ signals:
     void terminateRequested(int exitCode);
 
 public slots:
+    // The items of "Przepustowość" and "Dobór" come from the list of windows;
+    // each shows its window (the handler of "Woda1" is Woda1Click).
     void Opcje1Click();
     void Koniec1Click();
-    void Powietrze1Click() { ShowWindow(Target::FlowAir); }
-    void Parawodna1Click() { ShowWindow(Target::FlowSteam); }
-    void Woda1Click() { ShowWindow(Target::FlowWater); }
-    void Parawodna2Click() { ShowWindow(Target::DoborPara); }
-    void Moc1Click() { ShowWindow(Target::Moc); }
-    void Mocparawoda1Click() { ShowWindow(Target::DoborMix); }
-    void Wymiennik1Click() { ShowWindow(Target::Wymiennik); }
-    void Wymiennikparalubwoda1Click() { ShowWindow(Target::ParaWoda); }
-    void Powietrze2Click() { ShowWindow(Target::DoborAir); }
-    void Woda2Click() { ShowWindow(Target::DoborWater); }
-    void Rozszerzalnocieplnawody1Click() { ShowWindow(Target::Ekspansja); }
     void Spistreci1Click();
     void Oprogramie1Click();
 
@@ -84,11 +56,11 @@ private:
     void FormShow();
     bool ConfirmExit();
     void Terminate(int exitCode);
-    void ShowWindow(Target target);
+    // Shows a calculation window (its menu item's handler).
+    void ShowWindow(const char* formName);
     QAction* AddItem(QMenu* menu, const QString& text, const QString& name,
                      void (TfrmKalmo3::*handler)());
 
-    std::array<QWidget*, static_cast<size_t>(Target::Count)> windows_{};
     TfrmOpcje* opcje_ = nullptr;
     TfrmKoniec* koniec_ = nullptr;
     TfrmOprogramie* oprogramie_ = nullptr;

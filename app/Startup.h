@@ -1,44 +1,18 @@
 #pragma once
-// Creates every window of the program once, in the fixed start-up order; they
-// are hidden, never destroyed, until the program ends.
+// Creates every window of the program once, in the order of the list of
+// windows; they are hidden, never destroyed, until the program ends.
 
-class TfrmKalmo3;
-class TfrmFlow_air;
-class TfrmFlow_water;
-class TfrmPara;
-class TfrmDobor;
-class TfrmDoborPara;
-class TfrmDoborWater;
-class TfrmMoc;
-class TfrmDoborAir;
-class TfrmDoborMix;
-class TfrmWymiennik;
-class TfrmPara_woda;
-class TfrmEkspansja;
-class TfrmKoniec;
-class TfrmOprogramie;
-class TfrmOpcje;
-class TfrmWybor_zaworu;
+#include "app/Kalmo3.h"
 
 struct KalmoWindows {
-    TfrmKalmo3* frmKalmo3 = nullptr;
-    TfrmFlow_air* frmFlow_air = nullptr;
-    TfrmWybor_zaworu* frmWybor_zaworu = nullptr;
-    TfrmFlow_water* frmFlow_water = nullptr;
-    TfrmPara* frmPara = nullptr;
-    TfrmKoniec* frmKoniec = nullptr;
-    TfrmOprogramie* frmOprogramie = nullptr;
-    TfrmDoborPara* frmDoborPara = nullptr;
-    TfrmDobor* frmDobor = nullptr;
-    TfrmMoc* frmMoc = nullptr;
-    TfrmDoborAir* frmDoborAir = nullptr;
-    TfrmDoborMix* frmDoborMix = nullptr;
-    TfrmDoborWater* frmDoborWater = nullptr;
-    TfrmWymiennik* frmWymiennik = nullptr;
-    TfrmPara_woda* frmPara_woda = nullptr;
-    TfrmEkspansja* frmEkspansja = nullptr;
-    TfrmOpcje* frmOpcje = nullptr;
+    TfrmKalmo3* frmKalmo3 = nullptr; // owns all the others
+
+    // The one window of this class.
+    template <class Window> Window* Get() const {
+        return frmKalmo3->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
+    }
 };
 
-// The main window is created first and owns all the others.
+// The main window is created first, then the windows of the list, each wired
+// to its choice dialog.
 KalmoWindows CreateWindows();

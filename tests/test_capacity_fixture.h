@@ -47,9 +47,9 @@ protected:
         wybor = new TfrmWybor_zaworu(main.get());
         water = new TfrmFlow_water(main.get());
         steam = new TfrmPara(main.get());
-        Register(air, &Dane::AirCapacityActive, TfrmKalmo3::Target::FlowAir);
-        Register(water, &Dane::WaterCapacityActive, TfrmKalmo3::Target::FlowWater);
-        Register(steam, &Dane::SteamCapacityActive, TfrmKalmo3::Target::FlowSteam);
+        Register(air, &Dane::AirCapacityActive);
+        Register(water, &Dane::WaterCapacityActive);
+        Register(steam, &Dane::SteamCapacityActive);
         Report::SetCardPrinter([this](const QString& card) { cards.push_back(card); });
     }
 
@@ -59,10 +59,9 @@ protected:
         main.reset();
     }
 
-    void Register(CapacityWindow* window, bool* flag, TfrmKalmo3::Target target) {
+    void Register(CapacityWindow* window, bool* flag) {
         window->SetValveDialog(wybor);
         EXPECT_TRUE(wybor->AddWindow(flag, window->ValveFields()));
-        main->SetWindow(target, window);
     }
 
     // "Przepustowość" > "Powietrze" (Powietrze1), "Para wodna nasycona"

@@ -107,8 +107,8 @@ TEST_F(DoborPara, TabOrderReachesTheSetPressure) {
 }
 
 TEST_F(DoborPara, OpensFromTheMenuWithTheDefaults) {
-    main->SetWindow(TfrmKalmo3::Target::DoborPara, window);
-    main->Parawodna2Click(); // "Dobór" > "Para wodna nasycona"
+    Find<QAction>(main.get(), QStringLiteral("Parawodna2"))
+        ->trigger(); // "Dobór" > "Para wodna nasycona"
     QApplication::setActiveWindow(window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     EXPECT_EQ(Text(window, "Edit3"), " 0.0");

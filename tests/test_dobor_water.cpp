@@ -134,8 +134,7 @@ TEST_F(DoborWater, TabOrderOfTheInputs) {
 TEST_F(DoborWater, OpensFromTheMenuWithTheDefaultsAndLocksTheMenus) {
     Dane::SteamSelectionActive = true;
     Dane::WaterCapacityActive = true;
-    main->SetWindow(TfrmKalmo3::Target::DoborWater, window);
-    main->Woda2Click(); // "Dobór" > "Woda"
+    Find<QAction>(main.get(), QStringLiteral("Woda2"))->trigger(); // "Dobór" > "Woda"
     QApplication::setActiveWindow(window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     EXPECT_EQ(Text(window, "Edit3"), " 0.0");

@@ -9,6 +9,7 @@
 #include "app/Startup.h"
 #include "app/Translations.h"
 #include "app/WindowFrame.h"
+#include "app/WindowList.h"
 #include "capacity/Flow_water.h"
 #include "data/Dane.h"
 #include "selection/Dobor_air.h"
@@ -171,13 +172,13 @@ TEST_F(Shell, KoniecMenuAsksTheSameQuestion) {
 }
 
 TEST_F(Shell, ExitDialogAsksTheQuestion) {
-    windows.frmKoniec->show();
-    EXPECT_EQ(windows.frmKoniec->windowTitle(), "   Koniec pracy programu");
-    EXPECT_NE(windows.frmKoniec->findChild<QLabel*>(QStringLiteral("Label1")), nullptr);
-    EXPECT_EQ(windows.frmKoniec->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+    windows.Get<TfrmKoniec>()->show();
+    EXPECT_EQ(windows.Get<TfrmKoniec>()->windowTitle(), "   Koniec pracy programu");
+    EXPECT_NE(windows.Get<TfrmKoniec>()->findChild<QLabel*>(QStringLiteral("Label1")), nullptr);
+    EXPECT_EQ(windows.Get<TfrmKoniec>()->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
               "Czy zakończyć pracę programu?");
     EXPECT_FALSE(
-        windows.frmKoniec->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
+        windows.Get<TfrmKoniec>()->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
 }
 
 // Opens the options dialog from the menu, picks an item (or none) and presses a button.
@@ -223,7 +224,7 @@ TEST_F(Options, AnulujKeepsThePrintMode) {
 }
 
 TEST_F(Options, DialogTexts) {
-    TfrmOpcje* opcje = windows.frmOpcje;
+    TfrmOpcje* opcje = windows.Get<TfrmOpcje>();
     EXPECT_EQ(opcje->windowTitle(), "   Opcje programu");
     auto* group = Find<QGroupBox>(opcje, QStringLiteral("RadioGroup1"));
     EXPECT_EQ(group->title(), " Wydruk wyników obliczeń ");
@@ -260,6 +261,73 @@ TEST_F(Shell, AboutDialogFromTheMenu) {
     EXPECT_EQ(aboutVersion, "KALMO wersja 7.00");
 }
 
+// Start-up creates every window once in its fixed order; each menu item opens
+// its window, whose activation sets its own flag and clears the other flags
+// of its kind only; the choice dialogs' "OK" looks at the flags in its order.
+TEST_F(Shell, EveryWindowInItsPlace) {
+    QStringList created;
+    for (QObject* child : main->children())
+        if (child->isWidgetType() && static_cast<QWidget*>(child)->isWindow() &&
+            !qobject_cast<QMenu*>(child))
+            created << child->objectName();
+    EXPECT_EQ(created, QStringList({"frmFlow_air", "frmWybor_zaworu", "frmFlow_water", "frmPara",
+                                    "frmKoniec", "frmOprogramie", "frmDoborPara", "frmDobor",
+                                    "frmMoc", "frmDoborAir", "frmDoborWater", "frmDoborMix",
+                                    "frmWymiennik", "frmPara_woda", "frmEkspansja", "frmOpcje"}));
+
+    using Dane::AirCapacityActive, Dane::SteamCapacityActive, Dane::WaterCapacityActive;
+    using Dane::AirSelectionActive, Dane::SteamSelectionActive, Dane::WaterSelectionActive,
+        Dane::MixSelectionActive, Dane::PowerSelectionActive, Dane::ExchangerSelectionActive,
+        Dane::SteamWaterSelectionActive, Dane::ExpansionSelectionActive;
+    const std::vector<bool*> capacity = {&AirCapacityActive, &SteamCapacityActive,
+                                         &WaterCapacityActive};
+    const std::vector<bool*> selection = {&AirSelectionActive,        &SteamSelectionActive,
+                                          &WaterSelectionActive,      &MixSelectionActive,
+                                          &PowerSelectionActive,      &ExchangerSelectionActive,
+                                          &SteamWaterSelectionActive, &ExpansionSelectionActive};
+    struct Window {
+        const char* menuItem;
+        const char* form;
+        bool* flag;
+        const std::vector<bool*>* kind;
+    };
+    const Window list[] = {
+        {"Powietrze1", "frmFlow_air", &AirCapacityActive, &capacity},
+        {"Parawodna1", "frmPara", &SteamCapacityActive, &capacity},
+        {"Woda1", "frmFlow_water", &WaterCapacityActive, &capacity},
+        {"Parawodna2", "frmDoborPara", &SteamSelectionActive, &selection},
+        {"Moc1", "frmMoc", &PowerSelectionActive, &selection},
+        {"Mocparawoda1", "frmDoborMix", &MixSelectionActive, &selection},
+        {"Wymiennik1", "frmWymiennik", &ExchangerSelectionActive, &selection},
+        {"Wymiennikparalubwoda1", "frmPara_woda", &SteamWaterSelectionActive, &selection},
+        {"Powietrze2", "frmDoborAir", &AirSelectionActive, &selection},
+        {"Woda2", "frmDoborWater", &WaterSelectionActive, &selection},
+        {"Rozszerzalnocieplnawody1", "frmEkspansja", &ExpansionSelectionActive, &selection},
+    };
+    Start(true);
+    for (const Window& w : list) {
+        for (const auto* kind : {&capacity, &selection})
+            for (bool* flag : *kind)
+                *flag = true;
+        Find<QAction>(main.get(), QString::fromLatin1(w.menuItem))->trigger();
+        auto* window = Find<QWidget>(main.get(), QString::fromLatin1(w.form));
+        ASSERT_TRUE(window && window->isVisible()) << w.menuItem;
+        ShowAndActivate(window);
+        for (const auto* kind : {&capacity, &selection})
+            for (bool* flag : *kind)
+                EXPECT_EQ(*flag, flag == w.flag || kind != w.kind) << w.form;
+        window->close();
+    }
+
+    EXPECT_EQ(WindowList::FillOrder(CalcWindow::Group::Capacity),
+              (std::vector<bool*>{&AirCapacityActive, &WaterCapacityActive, &SteamCapacityActive}));
+    EXPECT_EQ(
+        WindowList::FillOrder(CalcWindow::Group::Selection),
+        (std::vector<bool*>{&AirSelectionActive, &WaterSelectionActive, &SteamSelectionActive,
+                            &PowerSelectionActive, &MixSelectionActive, &ExchangerSelectionActive,
+                            &SteamWaterSelectionActive, &ExpansionSelectionActive}));
+}
+
 // "Przepustowość" and "Dobór" are locked exactly while a calculation window is
 // shown, whatever order activation, close and hide come in: a window manager
 // may deliver the activation of the click on "Anuluj" after the window closed.
@@ -284,8 +352,8 @@ TEST_F(Shell, CalculationMenusFollowWhatIsShown) {
         {"hide", [](QWidget* w) { w->hide(); }},
     };
     Start(true);
-    for (QWidget* window :
-         {static_cast<QWidget*>(windows.frmFlow_water), static_cast<QWidget*>(windows.frmMoc)}) {
+    for (QWidget* window : {static_cast<QWidget*>(windows.Get<TfrmFlow_water>()),
+                            static_cast<QWidget*>(windows.Get<TfrmMoc>())}) {
         for (const Way& way : ways) {
             const std::string what = window->objectName().toStdString() + ", " + way.what;
             ShowAndActivate(window);
@@ -300,12 +368,12 @@ TEST_F(Shell, CalculationMenusFollowWhatIsShown) {
     }
 
     // "Anuluj" in the exit dialog changes nothing either way.
-    ShowAndActivate(windows.frmDoborAir);
+    ShowAndActivate(windows.Get<TfrmDoborAir>());
     AnswerExitWith(QStringLiteral("Button2"));
     main->Koniec1Click();
     ShowAndActivate(main.get());
     EXPECT_FALSE(menusEnabled());
-    windows.frmDoborAir->close();
+    windows.Get<TfrmDoborAir>()->close();
     main->Koniec1Click();
     ShowAndActivate(main.get());
     EXPECT_TRUE(menusEnabled());
@@ -325,7 +393,7 @@ QAction* ContextMenuAction(QLineEdit* field, const char* start) {
 // No read-only field of a calculation window or a choice dialog takes text,
 // typed, pasted or dropped; copying from it still works.
 TEST_F(Shell, ReadOnlyFieldsTakeNoText) {
-    std::vector<QWidget*> forms = {windows.frmWybor_zaworu, windows.frmDobor};
+    std::vector<QWidget*> forms = {windows.Get<TfrmWybor_zaworu>(), windows.Get<TfrmDobor>()};
     for (QWidget* w : main->findChildren<CalcWindow*>(Qt::FindDirectChildrenOnly))
         forms.push_back(w);
     int checked = 0;

@@ -689,12 +689,12 @@ TEST_F(ValveDialogs, TypeChoiceOkWithNothingChosenWritesEmptyTexts) {
 TEST_F(ValveDialogs, StartUpCreatesBothDialogsInTheMainWindow) {
     KalmoWindows windows = CreateWindows();
     std::unique_ptr<TfrmKalmo3> kalmo(windows.frmKalmo3);
-    ASSERT_NE(windows.frmWybor_zaworu, nullptr);
-    ASSERT_NE(windows.frmDobor, nullptr);
-    EXPECT_EQ(windows.frmWybor_zaworu->parent(), kalmo.get());
-    EXPECT_EQ(windows.frmDobor->parent(), kalmo.get());
-    EXPECT_FALSE(windows.frmWybor_zaworu->isVisible());
-    EXPECT_FALSE(windows.frmDobor->isVisible());
+    ASSERT_NE(windows.Get<TfrmWybor_zaworu>(), nullptr);
+    ASSERT_NE(windows.Get<TfrmDobor>(), nullptr);
+    EXPECT_EQ(windows.Get<TfrmWybor_zaworu>()->parent(), kalmo.get());
+    EXPECT_EQ(windows.Get<TfrmDobor>()->parent(), kalmo.get());
+    EXPECT_FALSE(windows.Get<TfrmWybor_zaworu>()->isVisible());
+    EXPECT_FALSE(windows.Get<TfrmDobor>()->isVisible());
     EXPECT_EQ(kalmo->findChildren<TfrmWybor_zaworu*>().size(), 1);
     EXPECT_EQ(kalmo->findChildren<TfrmDobor*>().size(), 1);
 }

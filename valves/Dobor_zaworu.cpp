@@ -2,6 +2,7 @@
 
 #include "app/HelpViewer.h"
 #include "app/WindowFrame.h"
+#include "app/WindowList.h"
 #include "data/Dane.h"
 #include "valves/Catalogue.h"
 #include "valves/ChoiceList.h"
@@ -18,13 +19,6 @@
 #include <array>
 
 namespace {
-
-// The selection windows in the order "OK" looks at them.
-const std::array<bool*, 8> kFillOrder = {
-    &Dane::AirSelectionActive,        &Dane::WaterSelectionActive,
-    &Dane::SteamSelectionActive,      &Dane::PowerSelectionActive,
-    &Dane::MixSelectionActive,        &Dane::ExchangerSelectionActive,
-    &Dane::SteamWaterSelectionActive, &Dane::ExpansionSelectionActive};
 
 // The help topic "Wybór zaworu – dobór".
 constexpr int kHelpContext = 19;
@@ -83,7 +77,8 @@ void TfrmDobor::Build() {
 }
 
 bool TfrmDobor::AddWindow(bool* activeFlag, const SelectionValveFields& fields) {
-    if (std::find(kFillOrder.begin(), kFillOrder.end(), activeFlag) == kFillOrder.end())
+    if (const WindowList::Entry* entry = WindowList::OfFlag(activeFlag);
+        !entry || entry->group != CalcWindow::Group::Selection)
         return false;
     windows_.push_back({activeFlag, nullptr, fields.type, fields.setPressure});
     return true;
@@ -112,7 +107,7 @@ void TfrmDobor::ListBox_typClick() {
 void TfrmDobor::Button1Click() {
     Dane::ChosenValveType = ChoiceList::SelectedText(ListBox_typ);
     const QString setPressure = ChoiceList::SelectedText(ListBox_Cisnienie);
-    for (bool* flag : kFillOrder) {
+    for (bool* flag : WindowList::FillOrder(CalcWindow::Group::Selection)) {
         if (!*flag)
             continue;
         for (Window& w : windows_) {

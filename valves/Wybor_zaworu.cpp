@@ -3,6 +3,7 @@
 #include "app/CalcWindow.h"
 #include "app/HelpViewer.h"
 #include "app/WindowFrame.h"
+#include "app/WindowList.h"
 #include "calc/Obliczenia.h"
 #include "data/Convert.h"
 #include "data/Dane.h"
@@ -23,10 +24,6 @@
 #include <array>
 
 namespace {
-
-// The capacity windows in the order "OK" looks at them: air, water, steam.
-const std::array<bool*, 3> kFillOrder = {&Dane::AirCapacityActive, &Dane::WaterCapacityActive,
-                                         &Dane::SteamCapacityActive};
 
 // The help topic "Wybór zaworu – przepustowość".
 constexpr int kHelpContext = 20;
@@ -138,7 +135,8 @@ void TfrmWybor_zaworu::Build() {
 }
 
 bool TfrmWybor_zaworu::AddWindow(bool* activeFlag, const CapacityValveFields& f) {
-    if (std::find(kFillOrder.begin(), kFillOrder.end(), activeFlag) == kFillOrder.end())
+    if (const WindowList::Entry* entry = WindowList::OfFlag(activeFlag);
+        !entry || entry->group != CalcWindow::Group::Capacity)
         return false;
     windows_.push_back({activeFlag, nullptr, f.type, f.size, f.flowDiameter, f.setPressure,
                         f.alphaGas, f.alphaLiquid10, f.alphaLiquid25, f.overpressure,
@@ -248,7 +246,7 @@ void TfrmWybor_zaworu::Button1Click() {
     Dane::ChosenValveType = ChoiceList::SelectedText(ListBox_typ);
     Dane::ChosenValveSize = ChoiceList::SelectedText(ListBox_Size);
     const QString setPressure = ChoiceList::SelectedText(ListBox_Cisnienie);
-    for (bool* flag : kFillOrder) {
+    for (bool* flag : WindowList::FillOrder(CalcWindow::Group::Capacity)) {
         if (!*flag)
             continue;
         for (Window& w : windows_)

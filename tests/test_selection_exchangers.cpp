@@ -157,6 +157,10 @@ TEST_F(Exchangers, SeveralValvesStopAtTheFirstSizeTheyCoverTogether) {
     const auto report = WymiennikSelection::ReportContent(r);
     ASSERT_TRUE(report);
     const QStringList lines = TextsOf(*report);
+    // The coefficient's line of this report has no "dla" in its label.
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("Dopuszczony współczynnik wypływu cieczy                          alfac: ") +
+        QString::asprintf("%6.2f", r.AlphaLiquid)));
     EXPECT_TRUE(lines.contains(Report::ValueLine(
         QStringLiteral("Przepustowość 1 szt. wybranego zaworu                               m1: "),
         r.Capacity, 1, QStringLiteral(" kg/h"))));

@@ -47,6 +47,17 @@ struct ButtonNames {
     const char* choose = "Button3";
 };
 
+// The captions of a selection window's groups. Most windows write them
+// without blanks around; some between blanks (Framed), one mixes the two.
+struct GroupTitles {
+    QString data = QStringLiteral("Dane");
+    QString valveType = QStringLiteral("Wybrany typ zaworu bezpieczeństwa");
+    QString results = QStringLiteral("Wyniki obliczeń");
+    QString exchanger = QStringLiteral("Dane wymiennika"); // the exchanger windows' own group
+    // Every caption with a blank before and after it (" Dane ").
+    static GroupTitles Framed();
+};
+
 class SelectionWindow : public CalcWindow {
     Q_OBJECT
 public:
@@ -76,6 +87,11 @@ protected:
         QString label;
         QString unit;
     };
+    // The captions of the groups, when they are not the usual ones: given
+    // before the form is built.
+    void SetGroupTitles(const GroupTitles& titles) { titles_ = titles; }
+    const GroupTitles& Titles() const { return titles_; }
+
     // A row of the group "Dane"; the field is given its help context number.
     void AddDataRow(const Row& row, int helpContext);
     // A control across the whole width of "Dane" (a radio group, say).
@@ -141,6 +157,7 @@ private:
     void EnsureFrame();
 
     ButtonNames names_;
+    GroupTitles titles_;
     QPointer<TfrmDobor> valveTypeDialog_;
     QVBoxLayout* dataLayout_ = nullptr;
     QGroupBox* dataGroup_ = nullptr;

@@ -256,7 +256,7 @@ protected:
     }
 
     // Fills every field from the record: inputs first, results last.
-    void FormShow() override { FieldForm::Fill(this, Core::Fields(), Record(record_)); }
+    void FormShow() override { FieldForm::Fill(this, Core::Fields(), record_); }
 
     // What the window adds to "Dane" before the row of an input.
     virtual void BeforeRow(const Fields::Field<Record>&) {}
@@ -267,14 +267,15 @@ protected:
     virtual void ShowRefused(const Calc::Refusal&) {}
 
     // p1 = p × (b1/100 + 1) from the texts of the set pressure and the
-    // overpressure, into the record's p, b1 and p1, and shown in the relieving
-    // pressure's field with two decimals.
+    // overpressure, shown in the relieving pressure's field with two decimals.
+    // The record is left alone: it takes p, b1 and p1 in "Oblicz", so that a
+    // reopened window shows the valve and pressures the last "Oblicz" read.
     void RecomputeRelievingPressure(QLineEdit* relievingField) {
-        TakeValue(setPressureField_->text(), record_.SetPressure);
-        TakeValue(FieldOf("Overpressure")->text(), record_.Overpressure);
-        record_.RelievingPressure =
-            Obliczenia::RelievingPressure(record_.SetPressure, record_.Overpressure);
-        relievingField->setText(Convert::FixedText(record_.RelievingPressure, 2, 2));
+        double setPressure = 0, overpressure = 0;
+        TakeValue(setPressureField_->text(), setPressure);
+        TakeValue(FieldOf("Overpressure")->text(), overpressure);
+        relievingField->setText(
+            Convert::FixedText(Obliczenia::RelievingPressure(setPressure, overpressure), 2, 2));
     }
 
     // The change handlers of the steam windows: a new requirement, back

@@ -77,7 +77,7 @@ FlowFactors Factors(double p1, double p2, Real twoOverK, Real kPlusOneOverK, Rea
     } else {
         f.psi = double(std::sqrt(kOverKMinusOne * (std::pow(Real(f.beta), twoOverK) -
                                                    std::pow(Real(f.beta), kPlusOneOverK))));
-        f.K2 = std::min(double(f.psi / Real(psiMax)), 1.0);
+        f.K2 = double(f.psi / Real(psiMax));
     }
     return f;
 }

@@ -95,14 +95,15 @@ double LiquidAlpha(double b1, double alphaAt10, double alphaAt25);
 // The pressure ratio β = (p2 + 1) / (p1 + 1), the outflow function ψ and the
 // back-pressure coefficient K2 = ψ / ψmax of a relief from p1 to p2 [bar gauge],
 // as the capacity formulas use them and the reports print them. At or below the
-// critical pressure ratio ψ = ψmax and K2 = 1. Above it K2 is at most 1: for
-// steam the rounded constants give ψ > 0.471 for 0.543 < β < 0.581 (K2 up to
-// 1.0031), which would make the capacity jump 0.3 % at β = 0.543 and rise with
-// the back pressure. (For air ψ stays below 0.484: K2 ≤ 0.9991 above 0.528.)
+// critical pressure ratio ψ = ψmax and K2 = 1; above it K2 = ψ / ψmax as the
+// technical conditions write it, unbounded: for steam the rounded constants
+// give ψ > 0.471 for 0.543 < β < 0.581, so K2 reaches about 1.0031 there and
+// the capacity is up to 0.31 % above free discharge. (For air ψ stays below
+// 0.484: K2 ≤ 0.9991 above 0.528.)
 struct FlowFactors {
     double beta;   // β [–]
     double psi;    // ψ [–]
-    double K2;     // K2 [–], 0 < K2 ≤ 1
+    double K2;     // K2 [–], 0 < K2 < 1.0032
     bool critical; // β at or below the critical pressure ratio
 };
 // Air at normal conditions (1013.25 hPa, 0 °C): the volume of 1 kg [Nm³/kg];

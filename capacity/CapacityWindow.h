@@ -153,14 +153,9 @@ protected:
 
     using Core = Calculation<Record>;
 
-    // A change handler may write the record while the fields are filled (the
-    // air window's overpressure takes the set pressure the field still shows):
-    // the fields come from the record as it was, and it stays so.
-    void FormShow() override {
-        const Record shown = record_;
-        FieldForm::Fill(this, Core::Fields(), shown);
-        record_ = shown;
-    }
+    // The change handlers leave the record alone: the fields come from the
+    // record as the last "Oblicz" read it.
+    void FormShow() override { FieldForm::Fill(this, Core::Fields(), record_); }
     void ReadFields() override { FieldForm::Read(this, Core::Fields(), record_); }
     Capacity::Outcome Calculate() override {
         const Capacity::Outcome outcome = Calc::Guarded(record_);

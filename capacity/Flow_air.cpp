@@ -53,11 +53,11 @@ void TfrmFlow_air::Form() {
         connect(input, &QLineEdit::textChanged, this, [this] { ClearResults(); });
 }
 
+// The new p1 is shown only; the record takes b1 and p1 in "Oblicz".
 void TfrmFlow_air::Edit3Change() {
     ClearResults();
-    TFlowAirData& d = record_;
-    TakeValue(Edit1->text(), d.RelievingPressure);
-    TakeValue(Edit3->text(), d.Overpressure);
-    d.RelievingPressure = Obliczenia::RelievingPressure(d.RelievingPressure, d.Overpressure);
-    ShowRelievingPressure(d.RelievingPressure);
+    double setPressure = 0, overpressure = 0;
+    TakeValue(Edit1->text(), setPressure);
+    TakeValue(Edit3->text(), overpressure);
+    ShowRelievingPressure(Obliczenia::RelievingPressure(setPressure, overpressure));
 }

@@ -13,7 +13,9 @@ constexpr double kKilogramsPerHourPerCubicMetrePerMinute = 60 * Obliczenia::AirD
 
 TfrmDoborAir::TfrmDoborAir(QWidget* mainWindow)
     : SelectionWindowOn(mainWindow, QStringLiteral("frmDoborAir"), &Dane::AirSelectionActive, 25,
-                        Dane::DoborAirData) {}
+                        Dane::DoborAirData) {
+    SetGroupTitles(GroupTitles::Framed());
+}
 
 void TfrmDoborAir::Build() {
     items_ = AddRadioGroup(QStringLiteral(" Sposób określenia przepustowości zaworu  "),

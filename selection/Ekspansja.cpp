@@ -10,7 +10,9 @@
 TfrmEkspansja::TfrmEkspansja(QWidget* mainWindow)
     : SelectionWindowOn(mainWindow, QStringLiteral("frmEkspansja"), &Dane::ExpansionSelectionActive,
                         27, Dane::EkspansjaData, false,
-                        ButtonNames{"Button1", "Button2", "Button3", "Button4"}) {}
+                        ButtonNames{"Button1", "Button2", "Button3", "Button4"}) {
+    SetGroupTitles(GroupTitles::Framed());
+}
 
 void TfrmEkspansja::BeforeRow(const Fields::Field<TEkspansjaData>& f) {
     // The antifreeze spin stands first among the indirect mode's inputs.

@@ -41,7 +41,7 @@ protected:
     void BeforeRow(const Fields::Field<Record>& f) override {
         if (qstrcmp(f.key, "CoilDiameter") != 0)
             return;
-        this->BeginDataGroup(QStringLiteral("Dane wymiennika"), QStringLiteral("GroupBox4"));
+        this->BeginDataGroup(this->Titles().exchanger, QStringLiteral("GroupBox4"));
         kinds_ = this->AddRadioGroup(QStringLiteral(" Rodzaj wymiennika "),
                                      {QStringLiteral("wężownicowy"), QStringLiteral("płytowy")}, 0);
         QObject::connect(kinds_, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });

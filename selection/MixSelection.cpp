@@ -218,7 +218,7 @@ Selection::Outcome<Report::Content> ReportContent(const TDoborMixData& s) {
     Bitmap(r, Line(48), Line(41), 11, 456, 240);
     line(51, 44,
          ValueLine(QStringLiteral("Obliczony stosunek ciśnień abs. za i przed zaworem bezp.    "
-                                  "      Beta: "),
+                                  "       Beta: "),
                    f.beta, 3));
     line(52, 45,
          QStringLiteral("Krytyczny stosunek ciśnień (wg WUDT-UC-WO-A/01:2003 Tabl. 3)  Beta "

@@ -4,4 +4,6 @@
 
 TfrmPara_woda::TfrmPara_woda(QWidget* mainWindow)
     : ExchangerWindowOn(mainWindow, QStringLiteral("frmPara_woda"),
-                        &Dane::SteamWaterSelectionActive, Dane::ParaWodaData) {}
+                        &Dane::SteamWaterSelectionActive, Dane::ParaWodaData) {
+    SetGroupTitles(GroupTitles::Framed());
+}

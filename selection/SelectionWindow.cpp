@@ -39,6 +39,15 @@ int CharsWide(const QWidget* w, int chars) {
 
 } // namespace
 
+GroupTitles GroupTitles::Framed() {
+    const auto framed = [](const QString& title) {
+        return QLatin1Char(' ') + title + QLatin1Char(' ');
+    };
+    const GroupTitles plain;
+    return {framed(plain.data), framed(plain.valveType), framed(plain.results),
+            framed(plain.exchanger)};
+}
+
 SelectionWindow::SelectionWindow(QWidget* mainWindow, const QString& name, const QString& caption,
                                  bool* activeFlag, int helpContext, ButtonNames buttons)
     : CalcWindow(mainWindow, name, caption, Group::Selection, activeFlag), names_(buttons) {
@@ -49,7 +58,7 @@ void SelectionWindow::EnsureFrame() {
     if (layout_)
         return;
     layout_ = new QVBoxLayout(this);
-    dataGroup_ = new QGroupBox(QStringLiteral("Dane"), this);
+    dataGroup_ = new QGroupBox(titles_.data, this);
     dataGroup_->setObjectName(QStringLiteral("GroupBox1"));
     dataLayout_ = new QVBoxLayout(dataGroup_);
     dataRows_ = new QGridLayout;
@@ -178,7 +187,7 @@ void SelectionWindow::EnableRow(QWidget* field, bool enabled) {
 void SelectionWindow::AddValveTypeGroup(QLineEdit* type, QLineEdit* setPressure,
                                         bool setPressureEditable) {
     EnsureFrame();
-    auto* group = new QGroupBox(QStringLiteral("Wybrany typ zaworu bezpieczeństwa"), dataGroup_);
+    auto* group = new QGroupBox(titles_.valveType, dataGroup_);
     group->setObjectName(QStringLiteral("GroupBox2"));
     auto* grid = new QGridLayout(group);
     typeRows_ = grid;
@@ -216,7 +225,7 @@ void SelectionWindow::AddValveTypeGroup(QLineEdit* type, QLineEdit* setPressure,
 
 void SelectionWindow::AddResultsGroup(const std::vector<Row>& rows) {
     EnsureFrame();
-    auto* group = new QGroupBox(QStringLiteral("Wyniki obliczeń"), this);
+    auto* group = new QGroupBox(titles_.results, this);
     group->setObjectName(QStringLiteral("GroupBox3"));
     auto* grid = new QGridLayout(group);
     resultRows_ = grid;

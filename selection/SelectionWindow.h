@@ -47,6 +47,17 @@ struct ButtonNames {
     const char* choose = "Button3";
 };
 
+// The captions of a selection window's groups. Most windows write them
+// without blanks around; some between blanks (Framed), one mixes the two.
+struct GroupTitles {
+    QString data = QStringLiteral("Dane");
+    QString valveType = QStringLiteral("Wybrany typ zaworu bezpieczeństwa");
+    QString results = QStringLiteral("Wyniki obliczeń");
+    QString exchanger = QStringLiteral("Dane wymiennika"); // the exchanger windows' own group
+    // Every caption with a blank before and after it (" Dane ").
+    static GroupTitles Framed();
+};
+
 class SelectionWindow : public CalcWindow {
     Q_OBJECT
 public:
@@ -76,6 +87,11 @@ protected:
         QString label;
         QString unit;
     };
+    // The captions of the groups, when they are not the usual ones: given
+    // before the form is built.
+    void SetGroupTitles(const GroupTitles& titles) { titles_ = titles; }
+    const GroupTitles& Titles() const { return titles_; }
+
     // A row of the group "Dane"; the field is given its help context number.
     void AddDataRow(const Row& row, int helpContext);
     // A control across the whole width of "Dane" (a radio group, say).
@@ -141,6 +157,7 @@ private:
     void EnsureFrame();
 
     ButtonNames names_;
+    GroupTitles titles_;
     QPointer<TfrmDobor> valveTypeDialog_;
     QVBoxLayout* dataLayout_ = nullptr;
     QGroupBox* dataGroup_ = nullptr;
@@ -239,7 +256,7 @@ protected:
     }
 
     // Fills every field from the record: inputs first, results last.
-    void FormShow() override { FieldForm::Fill(this, Core::Fields(), Record(record_)); }
+    void FormShow() override { FieldForm::Fill(this, Core::Fields(), record_); }
 
     // What the window adds to "Dane" before the row of an input.
     virtual void BeforeRow(const Fields::Field<Record>&) {}
@@ -250,14 +267,15 @@ protected:
     virtual void ShowRefused(const Calc::Refusal&) {}
 
     // p1 = p × (b1/100 + 1) from the texts of the set pressure and the
-    // overpressure, into the record's p, b1 and p1, and shown in the relieving
-    // pressure's field with two decimals.
+    // overpressure, shown in the relieving pressure's field with two decimals.
+    // The record is left alone: it takes p, b1 and p1 in "Oblicz", so that a
+    // reopened window shows the valve and pressures the last "Oblicz" read.
     void RecomputeRelievingPressure(QLineEdit* relievingField) {
-        TakeValue(setPressureField_->text(), record_.SetPressure);
-        TakeValue(FieldOf("Overpressure")->text(), record_.Overpressure);
-        record_.RelievingPressure =
-            Obliczenia::RelievingPressure(record_.SetPressure, record_.Overpressure);
-        relievingField->setText(Convert::FixedText(record_.RelievingPressure, 2, 2));
+        double setPressure = 0, overpressure = 0;
+        TakeValue(setPressureField_->text(), setPressure);
+        TakeValue(FieldOf("Overpressure")->text(), overpressure);
+        relievingField->setText(
+            Convert::FixedText(Obliczenia::RelievingPressure(setPressure, overpressure), 2, 2));
     }
 
     // The change handlers of the steam windows: a new requirement, back

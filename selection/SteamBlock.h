@@ -46,7 +46,7 @@ struct Values {
     bool critical = false; // β < 0.543
     double psi = 0;        // ψ as the capacity takes it, subcritical only
     double k1 = 0;         // K1 of saturated steam at p1
-    double k2 = 1.0;       // 1.0 when critical, else ψ / 0.471 up to 1
+    double k2 = 1.0;       // 1.0 when critical, else ψ / 0.471
 };
 
 // The block's values for p1 and p2 [bar gauge]. The capacity formula counts

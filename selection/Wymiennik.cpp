@@ -4,7 +4,13 @@
 
 TfrmWymiennik::TfrmWymiennik(QWidget* mainWindow)
     : ExchangerWindowOn(mainWindow, QStringLiteral("frmWymiennik"), &Dane::ExchangerSelectionActive,
-                        Dane::WymiennikData) {}
+                        Dane::WymiennikData) {
+    // " Dane " and " Wyniki obliczeń " between blanks, the inner groups without.
+    GroupTitles titles;
+    titles.data = GroupTitles::Framed().data;
+    titles.results = GroupTitles::Framed().results;
+    SetGroupTitles(titles);
+}
 
 void TfrmWymiennik::Build() {
     ExchangerWindowOn::Build();

@@ -66,7 +66,11 @@ Calc::Outcome<Report::Content> ReportContent(const TWymiennikData& s) {
     auto line = [&r](int n, const QString& text, Report::Style style = Report::Style::Normal) {
         r.Text(Line(n), Line(n - 7), text, style);
     };
-    Exchanger::AddValve(r, s, Report::LiquidAlphaLabel(), s.AlphaLiquid);
+    // This report's coefficient line, unlike the other water reports', has no "dla".
+    Exchanger::AddValve(r, s,
+                        QStringLiteral("Dopuszczony współczynnik wypływu cieczy                 "
+                                       "         alfac: "),
+                        s.AlphaLiquid);
     line(17, QStringLiteral("Czynnik roboczy: woda"));
     line(18, Exchanger::NetworkPressureLine(s.NetworkPressure));
     line(19, ValueLine(QStringLiteral("Temperatura obliczeniowa wody sieciowej                  "

@@ -24,8 +24,10 @@ kalmo_gui_test(test_dobor_air test_dobor_air.cpp test_selection_support.h)
 kalmo_gui_test(test_dobor_mix test_dobor_mix.cpp test_selection_support.h)
 kalmo_gui_test(test_exchangers test_exchangers.cpp test_selection_support.h)
 kalmo_gui_test(test_ekspansja test_ekspansja.cpp test_selection_support.h)
+# What the windows keep between two openings, and their group captions.
+kalmo_gui_test(test_window_record test_window_record.cpp test_selection_support.h)
 foreach(test test_dobor_water test_dobor_steam test_moc test_dobor_air test_dobor_mix
-        test_exchangers test_ekspansja)
+        test_exchangers test_ekspansja test_window_record)
     target_compile_definitions(${test} PRIVATE
         KALMO_PDFTOTEXT="${KALMO_PDFTOTEXT}"
         KALMO_TEST_WORK_DIR="${CMAKE_CURRENT_BINARY_DIR}/selection_work")

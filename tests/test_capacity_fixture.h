@@ -37,6 +37,19 @@
 #include <memory>
 
 class CapacityWindowTest : public GuiTest {
+public:
+    // The valve choice dialog shown and answered: type, size and set pressure
+    // clicked, then "OK"; its result.
+    static int AnswerValveChoice(QDialog* dialog, const QString& type, const QString& size,
+                                 const QString& pressure) {
+        dialog->show();
+        ClickItem(Find<QListWidget>(dialog, QStringLiteral("ListBox_typ")), type);
+        ClickItem(Find<QListWidget>(dialog, QStringLiteral("ListBox_Size")), size);
+        ClickItem(Find<QListWidget>(dialog, QStringLiteral("ListBox_Cisnienie")), pressure);
+        QTest::mouseClick(Find<QPushButton>(dialog, QStringLiteral("Button1")), Qt::LeftButton);
+        return dialog->result();
+    }
+
 protected:
     void SetUp() override {
         GuiTest::SetUp();
@@ -146,12 +159,7 @@ protected:
             // the main window.
             EXPECT_EQ(dialog->parentWidget(), window);
             EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
-            dialog->show();
-            ClickItem(Find<QListWidget>(dialog, QStringLiteral("ListBox_typ")), type);
-            ClickItem(Find<QListWidget>(dialog, QStringLiteral("ListBox_Size")), size);
-            ClickItem(Find<QListWidget>(dialog, QStringLiteral("ListBox_Cisnienie")), pressure);
-            QTest::mouseClick(Find<QPushButton>(dialog, QStringLiteral("Button1")), Qt::LeftButton);
-            return dialog->result();
+            return AnswerValveChoice(dialog, type, size, pressure);
         };
         Click(window, "Button3");
         onModal = nullptr;

@@ -347,19 +347,23 @@ TEST_F(DoborWater, AnEmptyDataFileFindsNothingAMissingOneIsReported) {
 
 // ---- changes and reopening ------------------------------------------------------------------
 
-TEST_F(DoborWater, ChangesClearTheResultsAndKeepP1InTheRecord) {
+// A change shows the new p1 and empties the results; the record takes b1, p
+// and p1 only in "Oblicz".
+TEST_F(DoborWater, ChangesClearTheResultsAndShowP1) {
     Select(QStringLiteral("10000"));
     Type(window, "Edit4", QStringLiteral("20"));
     EXPECT_EQ(Results(), (std::vector<QString>{"", "", ""}));
     EXPECT_EQ(Text(window, "Edit8"), "6.00");
-    EXPECT_EQ(Dane::DoborWaterData.Overpressure, 20);
-    EXPECT_DOUBLE_EQ(Dane::DoborWaterData.RelievingPressure, 6);
+    EXPECT_EQ(Dane::DoborWaterData.Overpressure, 10);
+    EXPECT_EQ(Dane::DoborWaterData.RelievingPressure, 5.5);
 
     Click(window, "Button1");
+    EXPECT_EQ(Dane::DoborWaterData.Overpressure, 20);
+    EXPECT_DOUBLE_EQ(Dane::DoborWaterData.RelievingPressure, 6);
     ChooseType(window, QStringLiteral("SV10"), QStringLiteral("6.0"));
     EXPECT_EQ(Results(), (std::vector<QString>{"", "0.0", "0.0"}));
     EXPECT_EQ(Text(window, "Edit8"), "7.20");
-    EXPECT_EQ(Dane::DoborWaterData.SetPressure, 6);
+    EXPECT_EQ(Dane::DoborWaterData.SetPressure, 5);
 
     // Another type at the same set pressure: the results are not of that type.
     Click(window, "Button1");

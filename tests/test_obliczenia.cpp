@@ -304,19 +304,36 @@ INSTANTIATE_TEST_SUITE_P(
         FactorsCase{false, 10, 9.9, 10.9 / 11, 0.09476206836839793, 0.19578939745536764},
         // air's ψ peaks just above 0.528, below ψmax
         FactorsCase{false, 100, 52.36, 53.36 / 101, 0.483559962768134, 0.9990908321655662},
-        // steam's rounded constants give ψ > 0.471 up to β = 0.581: K2 stays 1
-        FactorsCase{true, 10, 5, 6.0 / 11, 0.4724705551318812, 1.0},
-        FactorsCase{true, 10, 5.38, 6.38 / 11, 0.47106333436448417, 1.0}));
+        // steam's rounded constants give ψ > 0.471 up to β = 0.581: K2 = ψ/0.471 > 1
+        FactorsCase{true, 10, 5, 6.0 / 11, 0.4724705551318812, 1.0031221977322318},
+        FactorsCase{true, 10, 5.38, 6.38 / 11, 0.47106333436448417, 1.000134467865147},
+        FactorsCase{true, 9, 4.6, 0.56, 0.4721943873714355, 1.002535854291795}));
 
-// As the back pressure rises to the relieving pressure the capacity never
-// exceeds free discharge, the steam capacity never rises, and both end at 0.
-TEST(CriticalRatio, CapacityNeverExceedsFreeDischarge) {
+// K2 above 1 enters the steam capacity as it is. p1 = 9 bar, p2 = 4.6 bar,
+// d = 20 mm, α = 0.7, K1(9) = 0.52:
+//   β = 5.6/10 = 0.56, ψ = √(4.226·(0.56^1.527 − 0.56^1.763)) = 0.4721944,
+//   K2 = ψ/0.471 = 1.0025359,
+//   m = 10·0.52·1.0025359·0.7·(π·20²/4)·(0.1·9 + 0.1) = 1146.44 kg/h,
+// 0.25 % above the 1143.54 kg/h of free discharge.
+TEST(CriticalRatio, SteamJustAboveTheRatioExceedsFreeDischarge) {
+    EXPECT_NEAR(SteamCapacity(20, 9, 4.6, 0.7).value(), 1146.4396, 1e-4);
+    EXPECT_GT(SteamCapacity(20, 9, 4.6, 0.7).value(), SteamCapacity(20, 9, 0, 0.7).value());
+}
+
+// As the back pressure rises to the relieving pressure the air capacity never
+// exceeds free discharge; the steam capacity does so by at most 0.32 % (while
+// β < 0.581) and falls from there on; both end at 0.
+TEST(CriticalRatio, CapacityAgainstFreeDischarge) {
     const double steamFree = SteamCapacity(20, 10, 0, 0.7).value();
     const double airFree = AirCapacity(20, 10, 0, 20, 0.7).value();
     double previous = steamFree;
     for (double p2 = 0; p2 <= 10; p2 += 0.01) {
         const double steam = SteamCapacity(20, 10, p2, 0.7).value();
-        EXPECT_LE(steam, previous) << p2;
+        EXPECT_LE(steam, steamFree * 1.0032) << p2;
+        if ((p2 + 1) / 11 > 0.581) {
+            EXPECT_LT(steam, steamFree) << p2;
+            EXPECT_LE(steam, previous) << p2;
+        }
         EXPECT_LE(AirCapacity(20, 10, p2, 20, 0.7).value(), airFree) << p2;
         previous = steam;
     }

@@ -157,6 +157,10 @@ TEST_F(Exchangers, SeveralValvesStopAtTheFirstSizeTheyCoverTogether) {
     const auto report = WymiennikSelection::ReportContent(r);
     ASSERT_TRUE(report);
     const QStringList lines = TextsOf(*report);
+    // The coefficient's line of this report has no "dla" in its label.
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("Dopuszczony współczynnik wypływu cieczy                          alfac: ") +
+        QString::asprintf("%6.2f", r.AlphaLiquid)));
     EXPECT_TRUE(lines.contains(Report::ValueLine(
         QStringLiteral("Przepustowość 1 szt. wybranego zaworu                               m1: "),
         r.Capacity, 1, QStringLiteral(" kg/h"))));
@@ -180,6 +184,25 @@ TEST_F(Exchangers, PlateSectionDecimalsGrowAsTheSectionShrinks) {
     EXPECT_EQ(Exchanger::SectionLine(true, 20, 0),
               QStringLiteral("Powierzchnia przekroju porzecznego jednej rurki wężownicy           "
                              "Aw: 314.16 mm2"));
+}
+
+// Just above the critical ratio the wall's K2 = ψ/0.471 exceeds 1. pnsc 9 bar,
+// pdinst 4.6 bar, coil 20 mm, SV20 at 4.5 bar (pnsc − p = 4.5: b = 1):
+//   β = 5.6/10 = 0.56, ψ = √(4.226·(0.56^1.527 − 0.56^1.763)) = 0.4721944,
+//   K2 = ψ/0.471 = 1.0025359, K1(9) = 0.52,
+//   M = 10·0.52·1.0025359·1.0·(π·20²/4)·(0.1·9 + 0.1) = 1637.77 kg/h.
+TEST_F(Exchangers, SteamWaterWallJustAboveTheCriticalRatio) {
+    TParaWodaData r = Inputs<TParaWodaData>(9, 4.5);
+    r.PermissiblePressure = 4.6;
+    ASSERT_TRUE(ParaWodaSelection::Compute(r));
+    EXPECT_NEAR(r.RequiredCapacity, 1637.7708, 1e-4);
+    const auto report = ParaWodaSelection::ReportContent(r);
+    ASSERT_TRUE(report);
+    const QStringList lines = TextsOf(*report);
+    for (const char* line :
+         {"Obliczona wartość współczynnika K2                                  K2:  1.003",
+          "Przepustowość wymagana                                               M: 1637.8 kg/h"})
+        EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
 }
 
 // The wall's β picks the branch of page 1; the valve's β of a set pressure of

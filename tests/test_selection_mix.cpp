@@ -3,6 +3,7 @@
 // "no size found" mark, and the two-page report in both branches.
 
 #include "QStringPrinter.h"
+#include "ReportTexts.h"
 #include "data/Dane.h"
 #include "selection/MixSelection.h"
 
@@ -87,7 +88,9 @@ TEST_F(MixSelectionTest, RefusalsLeaveTheNotFoundMarkAndTheReportRefuses) {
 }
 
 // p2 = 0 is critical flow (K2 1.0 on page 2); p1 6.6, p2 3.5 gives β ≥ 0.543, the
-// ψ branch, whose page 2 stands four lines lower.
+// ψ branch, whose page 2 stands four lines lower. β = 1/7.6 = 0.132 and
+// 4.5/7.6 = 0.592 on a line of this report's own, one blank wider than the
+// other steam reports'.
 TEST_F(MixSelectionTest, ReportInBothBranches) {
     for (const double p2 : {0.0, 3.5}) {
         SCOPED_TRACE(p2);
@@ -95,6 +98,10 @@ TEST_F(MixSelectionTest, ReportInBothBranches) {
         ASSERT_TRUE(MixSelection::Compute(r));
         const auto report = MixSelection::ReportContent(r);
         ASSERT_TRUE(report);
+        EXPECT_TRUE(TextsOf(*report).contains(
+            QStringLiteral("Obliczony stosunek ciśnień abs. za i przed zaworem bezp.           "
+                           "Beta: ") +
+            (p2 == 0 ? " 0.132" : " 0.592")));
         EXPECT_EQ(report->PrinterPages(), 2);
         EXPECT_EQ(report->PdfPages(), 2);
         const Report::Element& last = report->elements.back();

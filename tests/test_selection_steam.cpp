@@ -365,6 +365,18 @@ TEST(SteamReport, AtBetaExactly0543TheReportIsSubcritical) {
     EXPECT_EQ(lines, tail);
 }
 
+// Between β = 0.543 and 0.581 K2 = ψ/0.471 exceeds 1, and the report prints it.
+// p1 = 9, p2 = 4.6: β = 0.56, ψ = √(4.226·(0.56^1.527 − 0.56^1.763)) = 0.4722,
+// K2 = 1.0025; m = 10·0.52·1.0025·0.64·(π·20²/4)·1.0 = 1048.2 kg/h,
+// N = 2083.6·m/3600 = 606.7 kW.
+TEST(SteamReport, K2AboveOneJustAboveTheCriticalRatio) {
+    const auto report = SteamSelection::ReportContent(Selected(4.6, 9));
+    ASSERT_TRUE(report);
+    const std::vector<QString> tail =
+        SubcriticalTail(" 0.560", " 0.472", " 0.520", " 1.003", "1048.2", " 606.7");
+    EXPECT_EQ(Describe(*report, report->elements.size() - tail.size()), tail);
+}
+
 TEST(SteamReport, NeedsACapacityAboveTheRequirement) {
     EXPECT_EQ(SteamSelection::ReportContent(TDoborSteamData{}).Message(),
               "Nie wykonano obliczeń. Brak danych do wydruku!");

@@ -131,6 +131,20 @@ template <class R> const Field<R>* Find(const Table<R>& table, const QString& ke
     return nullptr;
 }
 
+// Whether the field is that of the record member `member`.
+template <class R, class T> bool Is(const Field<R>& f, T R::*member) {
+    const auto* m = std::get_if<T R::*>(&f.member);
+    return m && *m == member;
+}
+
+// The field of the record member `member`, or nullptr when the table has none.
+template <class R, class T> const Field<R>* Find(const Table<R>& table, T R::*member) {
+    for (const Field<R>& f : table)
+        if (Is(f, member))
+            return &f;
+    return nullptr;
+}
+
 // The fields a window shows, in their order in the form.
 template <class R> std::vector<const Field<R>*> Shown(const Table<R>& table) {
     std::vector<const Field<R>*> shown;

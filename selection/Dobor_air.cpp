@@ -26,21 +26,25 @@ void TfrmDoborAir::Build() {
 
     SelectionWindowOn::Build();
     // The radio group comes last among the fields of "Dane".
-    ChainTabOrder({FieldOf("CompressorOutput"), FieldOf("RequiredCapacity"),
-                   FieldOf("Overpressure"), FieldOf("RelievingPressure"), FieldOf("RelievingTemp"),
-                   FieldOf("BackPressure"), items_->button(0), items_->button(1)});
+    ChainTabOrder({FieldOf(&TDoborAirData::CompressorOutput),
+                   FieldOf(&TDoborAirData::RequiredCapacity), FieldOf(&TDoborAirData::Overpressure),
+                   FieldOf(&TDoborAirData::RelievingPressure),
+                   FieldOf(&TDoborAirData::RelievingTemp), FieldOf(&TDoborAirData::BackPressure),
+                   items_->button(0), items_->button(1)});
 
-    connect(FieldOf("CompressorOutput"), &QLineEdit::textChanged, this, &TfrmDoborAir::Edit9Change);
+    connect(FieldOf(&TDoborAirData::CompressorOutput), &QLineEdit::textChanged, this,
+            &TfrmDoborAir::Edit9Change);
     // Edit3Change, Edit5Change, Edit1Change: the results are emptied.
-    for (const char* key : {"RequiredCapacity", "RelievingTemp", "BackPressure"})
+    for (auto key : {&TDoborAirData::RequiredCapacity, &TDoborAirData::RelievingTemp,
+                     &TDoborAirData::BackPressure})
         connect(FieldOf(key), &QLineEdit::textChanged, this, [this] { ClearResults(); });
-    connect(FieldOf("Overpressure"), &QLineEdit::textChanged, this, [this] {
+    connect(FieldOf(&TDoborAirData::Overpressure), &QLineEdit::textChanged, this, [this] {
         ClearResults();
-        RecomputeRelievingPressure(FieldOf("RelievingPressure"));
+        RecomputeRelievingPressure(FieldOf(&TDoborAirData::RelievingPressure));
     });
     connect(setPressureField_, &QLineEdit::textChanged, this, [this] {
         ZeroResults();
-        RecomputeRelievingPressure(FieldOf("RelievingPressure"));
+        RecomputeRelievingPressure(FieldOf(&TDoborAirData::RelievingPressure));
     });
 }
 
@@ -54,8 +58,8 @@ void TfrmDoborAir::RadioGroup1Click() {
 
 void TfrmDoborAir::Edit9Change() {
     double output = 0;
-    TakeValue(FieldOf("CompressorOutput")->text(), output);
-    FieldOf("RequiredCapacity")
+    TakeValue(FieldOf(&TDoborAirData::CompressorOutput)->text(), output);
+    FieldOf(&TDoborAirData::RequiredCapacity)
         ->setText(Convert::FixedText(output * kKilogramsPerHourPerCubicMetrePerMinute, 4, 2));
     ClearResults();
 }

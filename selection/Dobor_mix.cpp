@@ -10,8 +10,8 @@ TfrmDoborMix::TfrmDoborMix(QWidget* mainWindow)
 
 void TfrmDoborMix::Build() {
     SelectionWindowOn::Build();
-    ZeroResultsOnEveryChange(FieldOf("RequiredPower"));
-    FieldOf("SteamArea")
+    ZeroResultsOnEveryChange(FieldOf(&TDoborMixData::RequiredPower));
+    FieldOf(&TDoborMixData::SteamArea)
         ->setToolTip(QStringLiteral("Suma powierzchni kanału przepływowego wyznaczonych osobno "
                                     "dla dla pary wodnej i wody"));
 }

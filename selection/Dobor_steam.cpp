@@ -10,5 +10,5 @@ TfrmDoborPara::TfrmDoborPara(QWidget* mainWindow)
 
 void TfrmDoborPara::Build() {
     SelectionWindowOn::Build();
-    ZeroResultsOnEveryChange(FieldOf("RequiredCapacity"));
+    ZeroResultsOnEveryChange(FieldOf(&TDoborSteamData::RequiredCapacity));
 }

@@ -13,21 +13,22 @@ void TfrmDoborWater::Build() {
     // Edit3Change, Edit8Change, Edit5Change, Edit1Change: the required capacity,
     // the relieving pressure and temperature and the back pressure change
     // nothing but the results.
-    for (const char* key :
-         {"RequiredCapacity", "RelievingPressure", "RelievingTemp", "BackPressure"})
+    for (auto key : {&TDoborWaterData::RequiredCapacity, &TDoborWaterData::RelievingPressure,
+                     &TDoborWaterData::RelievingTemp, &TDoborWaterData::BackPressure})
         connect(FieldOf(key), &QLineEdit::textChanged, this, [this] { ClearResults(); });
-    connect(FieldOf("Overpressure"), &QLineEdit::textChanged, this, &TfrmDoborWater::Edit4Change);
+    connect(FieldOf(&TDoborWaterData::Overpressure), &QLineEdit::textChanged, this,
+            &TfrmDoborWater::Edit4Change);
     connect(setPressureField_, &QLineEdit::textChanged, this, &TfrmDoborWater::Edit6Change);
     connect(typeField_, &QLineEdit::textChanged, this, &TfrmDoborWater::Edit11Change);
 }
 
 void TfrmDoborWater::Edit4Change() {
     ClearResults();
-    RecomputeRelievingPressure(FieldOf("RelievingPressure"));
+    RecomputeRelievingPressure(FieldOf(&TDoborWaterData::RelievingPressure));
 }
 
 void TfrmDoborWater::Edit6Change() {
-    RecomputeRelievingPressure(FieldOf("RelievingPressure"));
+    RecomputeRelievingPressure(FieldOf(&TDoborWaterData::RelievingPressure));
     // After the new p1, whose change empties the results: a new set pressure
     // shows no size and "0.0" for d and the capacity.
     ZeroResults();

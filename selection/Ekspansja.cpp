@@ -16,10 +16,10 @@ TfrmEkspansja::TfrmEkspansja(QWidget* mainWindow)
 
 void TfrmEkspansja::BeforeRow(const Fields::Field<TEkspansjaData>& f) {
     // The antifreeze spin stands first among the indirect mode's inputs.
-    if (qstrcmp(f.key, "WaterVolume") != 0)
+    if (!Fields::Is(f, &TEkspansjaData::WaterVolume))
         return;
     const Fields::Look& look =
-        Fields::Find(Core::Fields(), QStringLiteral("AntifreezePercent"))->look;
+        Fields::Find(Core::Fields(), &TEkspansjaData::AntifreezePercent)->look;
     SpinEdit1 = AddDataSpin(look.label, look.unit, 0, 50, look.help);
     SpinEdit1->setToolTip(QStringLiteral("Dopuszczalny zakres: 0 - 50 %"));
 }
@@ -32,8 +32,9 @@ void TfrmEkspansja::Build() {
     connect(items_, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
     SelectionWindowOn::Build();
 
-    FieldOf("WaterTemp")->setToolTip(QStringLiteral("Dopuszczalny zakres: 5 - 150 st. C"));
-    for (const char* key : {"StartTemp", "EndTemp"})
+    FieldOf(&TEkspansjaData::WaterTemp)
+        ->setToolTip(QStringLiteral("Dopuszczalny zakres: 5 - 150 st. C"));
+    for (auto key : {&TEkspansjaData::StartTemp, &TEkspansjaData::EndTemp})
         FieldOf(key)->setToolTip(QStringLiteral("Dopuszczalny zakres: 5 - 130 st. C"));
     // Unlike the other selection windows, the results may be typed into; Tab
     // still passes them by.
@@ -42,7 +43,7 @@ void TfrmEkspansja::Build() {
 
     // The inputs in the order of the form, the spin where it stands, then the
     // radio group.
-    std::vector<QWidget*> chain = InputChain("WaterVolume", {SpinEdit1});
+    std::vector<QWidget*> chain = InputChain(&TEkspansjaData::WaterVolume, {SpinEdit1});
     for (QAbstractButton* item : items_->buttons())
         chain.push_back(item);
     ChainTabOrder(chain);

@@ -27,8 +27,8 @@ public:
     // disables the plate section; item 1 the opposite. The results stay.
     void RadioGroup1Click() {
         const bool coil = Coil();
-        this->EnableRow(this->FieldOf("CoilDiameter"), coil);
-        this->EnableRow(this->FieldOf("PlateArea"), !coil);
+        this->EnableRow(this->FieldOf(&Record::CoilDiameter), coil);
+        this->EnableRow(this->FieldOf(&Record::PlateArea), !coil);
     }
     bool Coil() const { return !kinds_ || kinds_->checkedId() == 0; }
     QSpinBox* SpinEdit1 = nullptr;
@@ -39,7 +39,7 @@ protected:
                ButtonNames{"Button1", "Button2", "Button3", "Button4"}) {}
 
     void BeforeRow(const Fields::Field<Record>& f) override {
-        if (qstrcmp(f.key, "CoilDiameter") != 0)
+        if (!Fields::Is(f, &Record::CoilDiameter))
             return;
         this->BeginDataGroup(this->Titles().exchanger, QStringLiteral("GroupBox4"));
         kinds_ = this->AddRadioGroup(QStringLiteral(" Rodzaj wymiennika "),
@@ -51,8 +51,8 @@ protected:
         Base::Build();
         SpinEdit1 = this->AddValveTypeSpin(QStringLiteral("Ilość zaworów:"), 1, 10, 36);
         const QList<QAbstractButton*> kinds = kinds_->buttons();
-        std::vector<QWidget*> chain =
-            this->InputChain("CoilDiameter", std::vector<QWidget*>(kinds.begin(), kinds.end()));
+        std::vector<QWidget*> chain = this->InputChain(
+            &Record::CoilDiameter, std::vector<QWidget*>(kinds.begin(), kinds.end()));
         chain.push_back(SpinEdit1);
         this->ChainTabOrder(chain);
         this->ClearResultsOnChange();

@@ -12,14 +12,15 @@ TfrmMoc::TfrmMoc(QWidget* mainWindow)
 
 void TfrmMoc::Build() {
     SelectionWindowOn::Build();
-    ZeroResultsOnEveryChange(FieldOf("RequiredPower"));
+    ZeroResultsOnEveryChange(FieldOf(&TMocData::RequiredPower));
     // In this window the read-only fields keep their tab stops, and the focus
     // passes through the valve type group between b1 and p1.
-    for (QLineEdit* field : {typeField_, setPressureField_, FieldOf("ValveSize"),
-                             FieldOf("FlowDiameter"), FieldOf("HeatPower")})
+    for (QLineEdit* field : {typeField_, setPressureField_, FieldOf(&TMocData::ValveSize),
+                             FieldOf(&TMocData::FlowDiameter), FieldOf(&TMocData::HeatPower)})
         field->setFocusPolicy(Qt::StrongFocus);
-    ChainTabOrder({FieldOf("RequiredPower"), FieldOf("Overpressure"), typeField_, setPressureField_,
-                   Button3, FieldOf("RelievingPressure"), FieldOf("BackPressure"),
-                   FieldOf("ValveSize"), FieldOf("FlowDiameter"), FieldOf("HeatPower")},
+    ChainTabOrder({FieldOf(&TMocData::RequiredPower), FieldOf(&TMocData::Overpressure), typeField_,
+                   setPressureField_, Button3, FieldOf(&TMocData::RelievingPressure),
+                   FieldOf(&TMocData::BackPressure), FieldOf(&TMocData::ValveSize),
+                   FieldOf(&TMocData::FlowDiameter), FieldOf(&TMocData::HeatPower)},
                   false);
 }

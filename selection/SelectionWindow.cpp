@@ -96,6 +96,17 @@ QLineEdit* SelectionWindow::NewField(const QString& name) {
     return field;
 }
 
+QLineEdit* SelectionWindow::MissingField() const {
+    const QString name = QStringLiteral("MissingField");
+    auto* field = findChild<QLineEdit*>(name);
+    if (!field) {
+        field = new QLineEdit(const_cast<SelectionWindow*>(this));
+        field->setObjectName(name);
+        field->hide();
+    }
+    return field;
+}
+
 void SelectionWindow::AddDataRow(const Row& r, int helpContext) {
     EnsureFrame();
     const int row = dataRows_->rowCount();

@@ -128,6 +128,8 @@ protected:
     NumEdit* NewDerived(const QString& name);
     // A field of the valve type or results groups, placed by them.
     QLineEdit* NewField(const QString& name);
+    // The hidden stand-in for a field the window looked for and does not have.
+    QLineEdit* MissingField() const;
 
     // The results of a new set pressure or valve type: texts empty, numbers "0.0".
     void ZeroResults();
@@ -273,7 +275,7 @@ protected:
     void RecomputeRelievingPressure(QLineEdit* relievingField) {
         double setPressure = 0, overpressure = 0;
         TakeValue(setPressureField_->text(), setPressure);
-        TakeValue(FieldOf("Overpressure")->text(), overpressure);
+        TakeValue(FieldOf(&Record::Overpressure)->text(), overpressure);
         relievingField->setText(
             Convert::FixedText(Obliczenia::RelievingPressure(setPressure, overpressure), 2, 2));
     }
@@ -282,12 +284,12 @@ protected:
     // pressure or valve type shows no size and "0.0" results; so does a new
     // overpressure or set pressure, which also recomputes p1.
     void ZeroResultsOnEveryChange(QLineEdit* requirement) {
-        for (QLineEdit* field : {requirement, FieldOf("BackPressure"), typeField_})
+        for (QLineEdit* field : {requirement, FieldOf(&Record::BackPressure), typeField_})
             connect(field, &QLineEdit::textChanged, this, [this] { ZeroResults(); });
-        for (QLineEdit* field : {FieldOf("Overpressure"), setPressureField_})
+        for (QLineEdit* field : {FieldOf(&Record::Overpressure), setPressureField_})
             connect(field, &QLineEdit::textChanged, this, [this] {
                 ZeroResults();
-                RecomputeRelievingPressure(FieldOf("RelievingPressure"));
+                RecomputeRelievingPressure(FieldOf(&Record::RelievingPressure));
             });
     }
 
@@ -307,7 +309,7 @@ protected:
         if (refusal.kind != Kind::NotFound && refusal.kind != Kind::DataFileError)
             return;
         const Fields::Field<Record>& required =
-            *Fields::Find(Core::Fields(), QStringLiteral("RequiredCapacity"));
+            *Fields::Find(Core::Fields(), &Record::RequiredCapacity);
         FieldForm::Edit(this, required)->setText(Fields::ResultText(record_, required));
         if (refusal.kind == Kind::NotFound)
             ClearValveResults();
@@ -315,13 +317,13 @@ protected:
 
     // The typed fields in the order of the form, with `extra` (a radio group's
     // items, a spin edit) in front of the field of the member `key`.
-    std::vector<QWidget*> InputChain(const char* key = nullptr,
+    std::vector<QWidget*> InputChain(double Record::*key = nullptr,
                                      const std::vector<QWidget*>& extra = {}) const {
         std::vector<QWidget*> chain;
         for (const Fields::Field<Record>* f : Fields::Shown(Core::Fields())) {
             if (f->role != Fields::Role::Input)
                 continue;
-            if (key && qstrcmp(f->key, key) == 0)
+            if (key && Fields::Is(*f, key))
                 chain.insert(chain.end(), extra.begin(), extra.end());
             chain.push_back(FieldForm::Edit(this, *f));
         }
@@ -339,9 +341,14 @@ protected:
             connect(field, &QLineEdit::textChanged, this, [this] { ClearValveResults(); });
     }
 
-    // The window's field of the record member `key`.
-    QLineEdit* FieldOf(const char* key) const {
-        return FieldForm::Edit(this, *Fields::Find(Core::Fields(), QString::fromLatin1(key)));
+    // The window's field of the record member `member`. A member the table
+    // does not show gets a hidden stand-in field named "MissingField", so
+    // that a slip shows in the tests instead of crashing the window.
+    template <class T> QLineEdit* FieldOf(T Record::*member) const {
+        const Fields::Field<Record>* f = Fields::Find(Core::Fields(), member);
+        if (QLineEdit* edit = f ? FieldForm::Edit(this, *f) : nullptr)
+            return edit;
+        return MissingField();
     }
 
     Record& record_;

@@ -14,6 +14,6 @@ TfrmWymiennik::TfrmWymiennik(QWidget* mainWindow)
 
 void TfrmWymiennik::Build() {
     ExchangerWindowOn::Build();
-    FieldOf("NetworkWaterTemp")
+    FieldOf(&TWymiennikData::NetworkWaterTemp)
         ->setToolTip(QStringLiteral("Temperatura obliczeniowa wody sieciowej"));
 }

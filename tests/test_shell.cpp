@@ -4,6 +4,7 @@
 #include "app/CalcWindow.h"
 #include "app/Kalmo3.h"
 #include "app/Koniec.h"
+#include "app/NumEdit.h"
 #include "app/Opcje.h"
 #include "app/Oprogramie.h"
 #include "app/Startup.h"
@@ -31,6 +32,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -326,6 +328,25 @@ TEST_F(Shell, EveryWindowInItsPlace) {
         (std::vector<bool*>{&AirSelectionActive, &WaterSelectionActive, &SteamSelectionActive,
                             &PowerSelectionActive, &MixSelectionActive, &ExchangerSelectionActive,
                             &SteamWaterSelectionActive, &ExpansionSelectionActive}));
+}
+
+// Every field a window looks up by its record member is in the window: built,
+// shown, typed into and switched through its radio groups, no window has
+// needed the stand-in of a missing field.
+TEST_F(Shell, EveryFieldAWindowLooksUpIsThere) {
+    for (CalcWindow* window : main->findChildren<CalcWindow*>(Qt::FindDirectChildrenOnly)) {
+        ShowAndActivate(window);
+        for (QAbstractButton* item : window->findChildren<QRadioButton*>())
+            item->click();
+        for (NumEdit* edit : window->findChildren<NumEdit*>())
+            if (edit->isEnabled() && !edit->isReadOnly())
+                QTest::keyClicks(edit, QStringLiteral("1"));
+        for (QAbstractButton* item : window->findChildren<QRadioButton*>())
+            item->click();
+        EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("MissingField")), nullptr)
+            << window->objectName().toStdString();
+        window->close();
+    }
 }
 
 // "Przepustowość" and "Dobór" are locked exactly while a calculation window is

@@ -112,6 +112,12 @@ struct FlowFactors {
 constexpr double AirNormalVolume = 0.773;
 constexpr double AirDensity20 = 1.205;
 
+// A compressor's output [m³/min at 20 °C] as mass flow [kg/h]: 60 min/h ×
+// 1.205 kg/m³.
+constexpr double CompressorMassFlow(double output) {
+    return output * 60 * AirDensity20;
+}
+
 // The critical pressure ratios β crit of air (k = 1.4) and of saturated steam
 // (k = 1.31): below them the flow is critical.
 constexpr double AirCriticalRatio = 0.528;

@@ -23,7 +23,7 @@ Selection::Outcome<Selection::Found> Compute(TDoborAirData& r) {
                                     r.BackPressure, r.SetPressure}))
         return *refusal;
     if (r.Mode == CompressorOutput)
-        r.CompressorMassFlow = r.CompressorOutput * 60 * Obliczenia::AirDensity20;
+        r.CompressorMassFlow = Obliczenia::CompressorMassFlow(r.CompressorOutput);
     // Outside the compressibility table of air no size has a capacity: said
     // before the data file is read.
     if (const Obliczenia::Result z =
@@ -37,11 +37,8 @@ Selection::Outcome<Selection::Found> Compute(TDoborAirData& r) {
         });
     if (!found)
         return found;
-    const ValveData::Record& valve = found->record;
-    r.ValveSize = valve.sizeText;
-    r.AlphaGas = valve.alphaGas;
+    Selection::StoreValve(r, found->record);
     r.Capacity = found->value;
-    r.FlowDiameter = valve.flowDiameter;
     r.NormalVolumeCapacity = r.Capacity * Obliczenia::AirNormalVolume;
     return found;
 }

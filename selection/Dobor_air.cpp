@@ -6,11 +6,6 @@
 #include <QButtonGroup>
 #include <QLineEdit>
 
-namespace {
-// Compressor output [m³/min] as mass flow [kg/h]: 60 min/h × 1.205 kg/m³.
-constexpr double kKilogramsPerHourPerCubicMetrePerMinute = 60 * Obliczenia::AirDensity20;
-} // namespace
-
 TfrmDoborAir::TfrmDoborAir(QWidget* mainWindow)
     : SelectionWindowOn(mainWindow, QStringLiteral("frmDoborAir"), &Dane::AirSelectionActive, 25,
                         Dane::DoborAirData) {
@@ -60,7 +55,7 @@ void TfrmDoborAir::Edit9Change() {
     double output = 0;
     TakeValue(FieldOf(&TDoborAirData::CompressorOutput)->text(), output);
     FieldOf(&TDoborAirData::RequiredCapacity)
-        ->setText(Convert::FixedText(output * kKilogramsPerHourPerCubicMetrePerMinute, 4, 2));
+        ->setText(Convert::FixedText(Obliczenia::CompressorMassFlow(output), 4, 2));
     ClearResults();
 }
 

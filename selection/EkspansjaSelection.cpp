@@ -102,10 +102,8 @@ Calc::Outcome<> Compute(TEkspansjaData& r) {
     if (!found)
         return found;
     r.Capacity = found->value;
-    r.AlphaLiquid = found->record.alphaLiquid10;
     r.RelievingPressure = p1;
-    r.ValveSize = found->record.sizeText;
-    r.FlowDiameter = found->record.flowDiameter;
+    Selection::StoreValve(r, found->record);
     return Calc::Outcome<>();
 }
 

@@ -77,8 +77,7 @@ Calc::Outcome<Selected> Select(R& r, Required required, const Selection::Measure
     r.Capacity = found->oneValve;
     r.TotalCapacity = r.ValveCount * found->oneValve;
     r.RelievingPressure = Obliczenia::RelievingPressure(r.SetPressure, r.Overpressure);
-    r.ValveSize = found->valve.sizeText;
-    r.FlowDiameter = found->valve.flowDiameter;
+    Selection::StoreValve(r, found->valve);
     return found;
 }
 

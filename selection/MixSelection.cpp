@@ -71,12 +71,7 @@ Selection::Outcome<Selection::Found> Compute(TDoborMixData& r) {
         });
     if (!found)
         return refuse(found.refusal());
-    const ValveData::Record& v = found->record;
-    r.ValveSize = v.sizeText;
-    r.AlphaGas = v.alphaGas;
-    r.AlphaLiquid10 = v.alphaLiquid10;
-    r.AlphaLiquid25 = v.alphaLiquid25;
-    r.FlowDiameter = v.flowDiameter;
+    Selection::StoreValve(r, found->record);
     r.RequiredCapacity = w;
     r.LatentHeat = latent;
     r.EnthalpyIn = i1;

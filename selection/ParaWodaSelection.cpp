@@ -43,7 +43,6 @@ Calc::Outcome<> Compute(TParaWodaData& r) {
         });
     if (!found)
         return found;
-    r.AlphaGas = found->valve.alphaGas;
     return Calc::Outcome<>();
 }
 

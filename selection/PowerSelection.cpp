@@ -35,11 +35,8 @@ Selection::Outcome<Selection::Found> Compute(TMocData& r) {
         });
     if (!found)
         return found;
-    const ValveData::Record& valve = found->record;
-    r.ValveSize = valve.sizeText;
-    r.AlphaGas = valve.alphaGas;
+    Selection::StoreValve(r, found->record);
     r.HeatPower = found->value;
-    r.FlowDiameter = valve.flowDiameter;
     r.SaturationTemp = state->saturationTemp;
     r.LatentHeat = state->latentHeat;
     r.Capacity = capacity;

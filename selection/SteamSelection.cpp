@@ -27,11 +27,8 @@ Selection::Outcome<Selection::Found> Compute(TDoborSteamData& r) {
     if (!state)
         return state.refusal();
 
-    const ValveData::Record& valve = found->record;
-    r.ValveSize = valve.sizeText;
-    r.AlphaGas = valve.alphaGas;
+    Selection::StoreValve(r, found->record);
     r.Capacity = found->value;
-    r.FlowDiameter = valve.flowDiameter;
     r.SaturationTemp = state->saturationTemp;
     r.LatentHeat = state->latentHeat;
     r.HeatPower = r.LatentHeat * r.Capacity / 3600;

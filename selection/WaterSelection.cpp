@@ -20,11 +20,7 @@ Selection::Outcome<Selection::Found> Compute(TDoborWaterData& r) {
         });
     if (!found)
         return found;
-    const ValveData::Record& valve = found->record;
-    r.ValveSize = valve.sizeText;
-    r.FlowDiameter = valve.flowDiameter;
-    r.AlphaLiquid10 = valve.alphaLiquid10;
-    r.AlphaLiquid25 = valve.alphaLiquid25;
+    Selection::StoreValve(r, found->record);
     r.Capacity = found->value;
     // The capacity's own formula had the density: V is there too.
     if (const Obliczenia::Result rho = Density(r))

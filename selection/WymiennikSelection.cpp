@@ -50,7 +50,6 @@ Calc::Outcome<> Compute(TWymiennikData& r) {
         });
     if (!found)
         return found;
-    r.AlphaLiquid = found->valve.alphaLiquid10;
     return Calc::Outcome<>();
 }
 

@@ -102,17 +102,23 @@ bool RelievingPressureInRange(double p1) {
 }
 } // namespace
 
+AirState AirStateAt(double p1, double t1) {
+    const double T1 = t1 + 273.15;
+    // 28.96 kg/kmol is the molar mass of air; 132.43 K and 38.4 bar its critical point.
+    const double K1 = std::sqrt(28.96L / (t1 + 273.15L)) * 2.64264L;
+    // Z at the relieving state: absolute pressure in bar, temperature in K.
+    return {T1, K1, T1 / 132.43, (p1 + 1) / 38.4, AirCompressibility(p1 + 1.0, T1)};
+}
+
 Result AirCapacity(double d, double p1, double p2, double t1, double alpha) {
     if (!RelievingPressureInRange(p1))
         return Result::Missing(NoValue::RelievingPressureRange);
-    // Z at the relieving state: absolute pressure in bar, temperature in K.
-    const Result z = AirCompressibility(p1 + 1.0, t1 + 273.15);
-    if (!z)
-        return z;
-    const double Z = z.value();
+    const AirState air = AirStateAt(p1, t1);
+    if (!air.Z)
+        return air.Z;
+    const double Z = air.Z.value();
     const double K2 = AirFlowFactors(p1, p2).K2;
-    // 28.96 kg/kmol is the molar mass of air.
-    const double K1 = std::sqrt(28.96L / (t1 + 273.15L)) * 2.64264L;
+    const double K1 = air.K1;
 
     const Real area = Real(d) * d / 4; // mm², π below
     return double(area * (10 * Real(K1) * K2 * Pi) * alpha * (0.1L * p1 + 0.1L) *

@@ -67,6 +67,17 @@ double RelievingPressure(double p, double b1);
 
 // --- Capacity formulas --------------------------------------------------------
 
+// Air at the relieving state, as the air formula takes it and the reports print
+// it: p1 [bar gauge], t1 [°C].
+struct AirState {
+    double T1; // relieving temperature [K]
+    double K1; // K1 = 2.64264 · √(28.96 / T1), 28.96 kg/kmol the molar mass of air [–]
+    double Tr; // reduced temperature T1 / 132.43 K (critical point of air) [–]
+    double Pr; // reduced pressure p1abs / 38.4 bar [–]
+    Result Z;  // compressibility factor; no value outside its table
+};
+AirState AirStateAt(double p1, double t1);
+
 // Air: d [mm], p1 and p2 [bar gauge], t1 [°C], alpha [–] → kg/h.
 // m = 10 · K1 · K2 · α · A · p1abs[MPa] · √(1/Z), K2 from AirFlowFactors. No
 // value where Z has none (t1 outside −23.15 … 76.85 °C) or p1 lies outside

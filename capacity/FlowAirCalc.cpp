@@ -46,15 +46,14 @@ Report::Content ReportContent(const TFlowAirData& data) {
 
     const double t1 = data.RelievingTemp;
     const double p1 = data.RelievingPressure;
-    const double T1 = t1 + 273.15;
-    // K1 of air from its molar mass, 28.96 kg/kmol.
-    const double k1 = std::sqrt(28.96 / T1) * 2.64264;
+    const Obliczenia::AirState air = Obliczenia::AirStateAt(p1, t1);
+    const double T1 = air.T1;
+    const double k1 = air.K1;
     const double beta = (data.BackPressure + 1) / (p1 + 1);
-    // Reduced temperature and pressure: critical point of air 132.43 K, 38.4 bar.
-    const double tr = T1 / 132.43;
-    const double pr = (p1 + 1) / 38.4;
+    const double tr = air.Tr;
+    const double pr = air.Pr;
     // A computed record lies within the compressibility table: its t1 passed.
-    const double z = Obliczenia::AirCompressibility(p1 + 1, T1).value();
+    const double z = air.Z.value();
 
     text(Line(17), Line(10), QStringLiteral("Czynnik roboczy:  powietrze"));
     text(Line(18), Line(11),

@@ -87,18 +87,17 @@ Selection::Outcome<Report::Content> ReportContent(const TDoborAirData& s) {
         return Selection::Refusal::Because(Selection::Refusal::Kind::NothingToPrint);
     const double t1 = s.RelievingTemp;
     const double p1 = s.RelievingPressure;
-    const double T1 = t1 + 273.15;
-    const Obliczenia::Result z = Obliczenia::AirCompressibility(p1 + 1, T1);
+    const Obliczenia::AirState air = Obliczenia::AirStateAt(p1, t1);
+    const double T1 = air.T1;
+    const Obliczenia::Result z = air.Z;
     if (!z)
         return Selection::Refusal::Missing(z.reason());
-    // K1 of air from its molar mass, 28.96 kg/kmol.
-    const double k1 = 2.64264 * std::sqrt(28.96 / T1);
+    const double k1 = air.K1;
     // ψ and K2 exactly as the capacity took them.
     const Obliczenia::FlowFactors factors = Obliczenia::AirFlowFactors(p1, s.BackPressure);
     const bool critical = factors.beta < Obliczenia::AirCriticalRatio;
-    // Reduced temperature and pressure: critical point of air 132.43 K, 38.4 bar.
-    const double tr = T1 / 132.43;
-    const double pr = (p1 + 1) / 38.4;
+    const double tr = air.Tr;
+    const double pr = air.Pr;
 
     Report::Content r;
     r.valveType = s.ValveType;

@@ -181,9 +181,14 @@ template <class R> QString ResultRows(const R& record) {
         const QString value = f->role == Fields::Role::Result && f->IsNumber()
                                   ? Fields::ResultText(record, *f)
                                   : Fields::RestoredText(record, *f);
-        const QString row = QStringLiteral("%1 %2").arg(f->look.label, -22).arg(value);
-        rows += (f->look.unit.isEmpty() ? row : row + QLatin1Char(' ') + f->look.unit) +
-                QLatin1Char('\n');
+        // The label left-aligned in 22 characters, the value, the unit.
+        rows += f->look.label;
+        for (qsizetype pad = f->look.label.size(); pad < 22; ++pad)
+            rows += QLatin1Char(' ');
+        rows += QLatin1Char(' ') + value;
+        if (!f->look.unit.isEmpty())
+            rows += QLatin1Char(' ') + f->look.unit;
+        rows += QLatin1Char('\n');
     }
     return rows;
 }

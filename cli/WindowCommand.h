@@ -174,8 +174,10 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
 // The rows the window shows beside the typed fields: p1 and the results, each
 // with its label, its text (a result number in the result format) and its unit.
 template <class R> QString ResultRows(const R& record) {
+    const std::vector<const Fields::Field<R>*>& shown = FormOf<R>().shown;
     QString rows;
-    for (const Fields::Field<R>* f : FormOf<R>().shown) {
+    rows.reserve(64 * static_cast<qsizetype>(shown.size()));
+    for (const Fields::Field<R>* f : shown) {
         if (f->role == Fields::Role::Input || (f->look.label.isEmpty() && f->look.unit.isEmpty()))
             continue;
         const QString value = f->role == Fields::Role::Result && f->IsNumber()
@@ -183,11 +185,14 @@ template <class R> QString ResultRows(const R& record) {
                                   : Fields::RestoredText(record, *f);
         // The label left-aligned in 22 characters, the value, the unit.
         rows += f->look.label;
-        for (qsizetype pad = f->look.label.size(); pad < 22; ++pad)
+        if (f->look.label.size() < 22)
+            rows.resize(rows.size() + 22 - f->look.label.size(), QLatin1Char(' '));
+        rows += QLatin1Char(' ');
+        rows += value;
+        if (!f->look.unit.isEmpty()) {
             rows += QLatin1Char(' ');
-        rows += QLatin1Char(' ') + value;
-        if (!f->look.unit.isEmpty())
-            rows += QLatin1Char(' ') + f->look.unit;
+            rows += f->look.unit;
+        }
         rows += QLatin1Char('\n');
     }
     return rows;

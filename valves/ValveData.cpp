@@ -150,31 +150,26 @@ WalkEnd Walk(const QString& typeText, const Visitor& visit) {
     QFile file(FilePath(typeText));
     if (!file.open(QIODevice::ReadOnly))
         return WalkEnd::FileError;
-    // Read a block of whole records at a time, then hand them over one by one.
-    constexpr qint64 kBlock = 64 * RecordSize;
-    QByteArray block(kBlock, '\0');
+    QByteArray bytes(RecordSize, '\0');
     for (;;) {
         qint64 got = 0;
-        while (got < kBlock) {
-            const qint64 n = file.read(block.data() + got, kBlock - got);
+        while (got < RecordSize) {
+            const qint64 n = file.read(bytes.data() + got, RecordSize - got);
             if (n < 0)
                 return WalkEnd::FileError;
             if (n == 0)
                 break;
             got += n;
         }
-        for (qint64 at = 0; at < got; at += RecordSize) {
-            if (got - at < RecordSize)
-                return WalkEnd::FileError; // a partial record at the end
-            const std::optional<Record> record =
-                Decode(QByteArray::fromRawData(block.constData() + at, RecordSize));
-            if (!record)
-                return WalkEnd::FileError;
-            if (visit && visit(*record))
-                return WalkEnd::Stopped;
-        }
-        if (got < kBlock)
+        if (got == 0)
             return WalkEnd::EndOfFile;
+        if (got < RecordSize)
+            return WalkEnd::FileError; // a partial record at the end
+        const std::optional<Record> record = Decode(bytes);
+        if (!record)
+            return WalkEnd::FileError;
+        if (visit && visit(*record))
+            return WalkEnd::Stopped;
     }
 }
 

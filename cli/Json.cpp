@@ -5,20 +5,40 @@
 
 namespace Cli {
 
-QByteArray NumberText(double value) {
-    if (!std::isfinite(value))
-        return QByteArrayLiteral("null");
-    if (value == 0) // no "-0"
-        return QByteArrayLiteral("0");
+namespace {
+
+void AppendNumber(QByteArray& out, double value) {
+    if (!std::isfinite(value)) {
+        out += "null";
+        return;
+    }
+    if (value == 0) { // no "-0"
+        out += '0';
+        return;
+    }
     char buffer[64];
     const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QByteArray(buffer, static_cast<int>(r.ptr - buffer));
+    out.append(buffer, static_cast<qsizetype>(r.ptr - buffer));
 }
 
-QByteArray StringText(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size() + 2);
+void AppendString(QByteArray& out, const QString& text) {
     out += '"';
+    // Plain text (printable ASCII without a quote or backslash) is copied as it is.
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    char* to = out.data() + at;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u >= 0x7F || u == '"' || u == '\\') {
+            out.truncate(at);
+            break;
+        }
+        *to++ = static_cast<char>(u);
+    }
+    if (out.size() > at || text.isEmpty()) {
+        out += '"';
+        return;
+    }
     for (const char c : text.toUtf8()) {
         switch (c) {
         case '"':
@@ -47,22 +67,38 @@ QByteArray StringText(const QString& text) {
         }
     }
     out += '"';
+}
+
+} // namespace
+
+QByteArray NumberText(double value) {
+    QByteArray out;
+    AppendNumber(out, value);
+    return out;
+}
+
+QByteArray StringText(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size() + 2);
+    AppendString(out, text);
     return out;
 }
 
 QByteArray JsonObject::Text() const {
-    QByteArray out("{");
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(members_.size()) * 32 + 2);
+    out += '{';
     bool first = true;
     for (const auto& [key, value] : members_) {
         if (!first)
             out += ',';
         first = false;
-        out += StringText(key);
+        AppendString(out, key);
         out += ':';
         if (const double* d = std::get_if<double>(&value))
-            out += NumberText(*d);
+            AppendNumber(out, *d);
         else if (const QString* s = std::get_if<QString>(&value))
-            out += StringText(*s);
+            AppendString(out, *s);
         else if (const int* i = std::get_if<int>(&value))
             out += QByteArray::number(*i);
         else

@@ -21,6 +21,8 @@ public:
     void Add(const QString& key, int value) { members_.emplace_back(key, value); }
     void Add(const QString& key, bool value) { members_.emplace_back(key, value); }
 
+    void Reserve(size_t members) { members_.reserve(members); }
+
     const std::vector<std::pair<QString, Value>>& Members() const { return members_; }
     bool IsEmpty() const { return members_.empty(); }
 

@@ -15,7 +15,7 @@ const QString kSetPressure = QStringLiteral("set-pressure");
 
 // A field of the window written by the dialog; one the window lacks is skipped.
 void Set(Texts& fields, const char* key, const QString& text) {
-    const auto it = fields.find(QString::fromLatin1(key));
+    const auto it = fields.find(QLatin1String(key));
     if (it != fields.end())
         it->second = text;
 }
@@ -31,7 +31,7 @@ QString Given(const Case& inputs, const QString& option) {
 }
 
 QString Text(const Texts& fields, const char* key) {
-    const auto it = fields.find(QString::fromLatin1(key));
+    const auto it = fields.find(QLatin1String(key));
     return it == fields.end() ? QString() : it->second;
 }
 

@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -26,8 +27,8 @@ enum class ValveDialog {
 };
 
 // The texts of a window's fields by the record member they fill
-// ("Overpressure" → "10.0").
-using Texts = std::map<QString, QString>;
+// ("Overpressure" → "10.0"); found by a QString or a QLatin1String.
+using Texts = std::map<QString, QString, std::less<>>;
 
 // The choice in the dialog's three lists; -1 where nothing is selected.
 struct ValveChoice {

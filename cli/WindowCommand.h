@@ -20,12 +20,55 @@
 
 namespace Cli {
 
+// What the window's form makes of its field table, the same for every case:
+// each field's key and option name, the texts the window shows when opened on
+// a default record, the order of the controls and of the shown fields.
+template <class R> struct Form {
+    std::vector<QString> keys;                     // per field of the table
+    std::vector<QString> options;                  // per field of the table
+    Texts opened;                                  // the window's fields
+    std::vector<const Fields::Field<R>*> controls; // those of every mode, then those of one
+    std::vector<const Fields::Field<R>*> shown;    // in the order of the form
+    const Fields::Field<R>* mode = nullptr;        // the record's member "Mode"
+};
+
+template <class R> const Form<R>& FormOf() {
+    static const Form<R> form = [] {
+        const Fields::Table<R>& table = Calculation<R>::Fields();
+        Form<R> f;
+        const R opened;
+        for (const Fields::Field<R>& field : table) {
+            f.keys.push_back(QString::fromLatin1(field.key));
+            f.options.push_back(Fields::OptionName(field.key));
+            // A field the window does not fill when shown starts empty.
+            if (field.edit)
+                f.opened[f.keys.back()] =
+                    field.restored ? Fields::RestoredText(opened, field) : QString();
+        }
+        for (const bool ofAMode : {false, true})
+            for (const Fields::Field<R>& field : table)
+                if (field.role == Fields::Role::Control && (field.mode >= 0) == ofAMode)
+                    f.controls.push_back(&field);
+        f.shown = Fields::Shown(table);
+        f.mode = Fields::Find(table, QStringLiteral("Mode"));
+        return f;
+    }();
+    return form;
+}
+
+// The place of a field in its table.
+template <class R> size_t IndexOf(const Fields::Field<R>& f) {
+    return static_cast<size_t>(&f - Calculation<R>::Fields().data());
+}
+
 // The record as JSON: every member of its table, in the record's order.
 template <class R> JsonObject RecordJson(const R& record) {
+    const Fields::Table<R>& table = Calculation<R>::Fields();
+    const std::vector<QString>& keys = FormOf<R>().keys;
     JsonObject json;
-    for (const Fields::Field<R>& f : Calculation<R>::Fields())
-        std::visit([&](auto member) { json.Add(QString::fromLatin1(f.key), record.*member); },
-                   f.member);
+    json.Reserve(table.size());
+    for (size_t i = 0; i < table.size(); ++i)
+        std::visit([&](auto member) { json.Add(keys[i], record.*member); }, table[i].member);
     return json;
 }
 
@@ -48,8 +91,12 @@ template <class R> std::vector<Option> WindowOptions(ValveDialog dialog) {
 
 // The record's mode (its member "Mode"), or -1 for a record without modes.
 template <class R> int ModeOf(const R& record) {
-    const Fields::Field<R>* mode = Fields::Find(Calculation<R>::Fields(), QStringLiteral("Mode"));
-    return mode ? Fields::RestoredText(record, *mode).toInt() : -1;
+    const Fields::Field<R>* mode = FormOf<R>().mode;
+    if (!mode)
+        return -1;
+    if (const auto* i = std::get_if<int R::*>(&mode->member))
+        return record.*(*i);
+    return Fields::RestoredText(record, *mode).toInt();
 }
 
 // A field of another mode than the record's: the window has it disabled and
@@ -64,26 +111,18 @@ template <class R> bool OfAnotherMode(const R& record, const Fields::Field<R>& f
 template <class R>
 std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& record) {
     const Fields::Table<R>& table = Calculation<R>::Fields();
+    const Form<R>& form = FormOf<R>();
     record = R();
-    Texts texts;
-    // A field the window does not fill when shown starts empty.
-    for (const Fields::Field<R>& f : table)
-        if (f.edit)
-            texts[QString::fromLatin1(f.key)] =
-                f.restored ? Fields::RestoredText(record, f) : QString();
+    Texts texts = form.opened;
     if (const QString error = ChooseValve(dialog, inputs, texts); !error.isEmpty())
         return Result::Stopped(Usage, error);
     // The window's controls (a radio group's item, a spin edit's value): whole
     // numbers in their range, or true and false. Those of one mode come after
     // the mode, and only that mode takes them.
-    std::vector<const Fields::Field<R>*> controls;
-    for (const bool ofAMode : {false, true})
-        for (const Fields::Field<R>& f : table)
-            if (f.role == Fields::Role::Control && (f.mode >= 0) == ofAMode)
-                controls.push_back(&f);
-    for (const Fields::Field<R>* control : controls) {
+    for (const Fields::Field<R>* control : form.controls) {
         const Fields::Field<R>& f = *control;
-        const auto typed = inputs.find(Fields::OptionName(f.key));
+        const QString& option = form.options[IndexOf(f)];
+        const auto typed = inputs.find(option);
         if (typed == inputs.end())
             continue;
         const QString text = typed->second.trimmed();
@@ -96,26 +135,28 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
             value = text.toInt(&whole);
         }
         if (!whole || (f.look.range && (value < f.look.range->min || value > f.look.range->max)))
-            return Result::Stopped(Usage,
-                                   QStringLiteral("Opcja --%1: %2")
-                                       .arg(Fields::OptionName(f.key),
-                                            f.look.range ? f.look.range->message : QString()));
+            return Result::Stopped(
+                Usage, QStringLiteral("Opcja --%1: %2")
+                           .arg(option, f.look.range ? f.look.range->message : QString()));
         if (!OfAnotherMode(record, f))
             Fields::Take(record, f, f.IsBool() ? text : QString::number(value));
     }
-    for (const Fields::Field<R>& f : table) {
-        const auto typed =
-            f.role == Fields::Role::Input ? inputs.find(Fields::OptionName(f.key)) : inputs.end();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const Fields::Field<R>& f = table[i];
+        if (f.role != Fields::Role::Input)
+            continue;
+        const auto typed = inputs.find(form.options[i]);
         if (typed == inputs.end() || OfAnotherMode(record, f))
             continue;
-        texts[QString::fromLatin1(f.key)] = FieldText(typed->second);
+        texts[form.keys[i]] = FieldText(typed->second);
         if (qstrcmp(f.key, "Overpressure") == 0)
             FollowRelievingPressure(texts);
     }
-    for (const Fields::Field<R>& f : table) {
+    for (size_t i = 0; i < table.size(); ++i) {
+        const Fields::Field<R>& f = table[i];
         if (f.role != Fields::Role::Input || OfAnotherMode(record, f))
             continue;
-        const QString& text = texts[QString::fromLatin1(f.key)];
+        const QString& text = texts[form.keys[i]];
         double value = 0;
         if (text.isEmpty()) // an empty field passes
             continue;
@@ -124,25 +165,35 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
         if (f.look.range && (value < f.look.range->min || value > f.look.range->max))
             return Result::Stopped(Refused, f.look.range->message);
     }
-    for (const Fields::Field<R>& f : table)
-        if (f.IsRead() && !OfAnotherMode(record, f))
-            Fields::Take(record, f, texts[QString::fromLatin1(f.key)]);
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i].IsRead() && !OfAnotherMode(record, table[i]))
+            Fields::Take(record, table[i], texts[form.keys[i]]);
     return std::nullopt;
 }
 
 // The rows the window shows beside the typed fields: p1 and the results, each
 // with its label, its text (a result number in the result format) and its unit.
 template <class R> QString ResultRows(const R& record) {
+    const std::vector<const Fields::Field<R>*>& shown = FormOf<R>().shown;
     QString rows;
-    for (const Fields::Field<R>* f : Fields::Shown(Calculation<R>::Fields())) {
+    rows.reserve(64 * static_cast<qsizetype>(shown.size()));
+    for (const Fields::Field<R>* f : shown) {
         if (f->role == Fields::Role::Input || (f->look.label.isEmpty() && f->look.unit.isEmpty()))
             continue;
         const QString value = f->role == Fields::Role::Result && f->IsNumber()
                                   ? Fields::ResultText(record, *f)
                                   : Fields::RestoredText(record, *f);
-        const QString row = QStringLiteral("%1 %2").arg(f->look.label, -22).arg(value);
-        rows += (f->look.unit.isEmpty() ? row : row + QLatin1Char(' ') + f->look.unit) +
-                QLatin1Char('\n');
+        // The label left-aligned in 22 characters, the value, the unit.
+        rows += f->look.label;
+        if (f->look.label.size() < 22)
+            rows.resize(rows.size() + 22 - f->look.label.size(), QLatin1Char(' '));
+        rows += QLatin1Char(' ');
+        rows += value;
+        if (!f->look.unit.isEmpty()) {
+            rows += QLatin1Char(' ');
+            rows += f->look.unit;
+        }
+        rows += QLatin1Char('\n');
     }
     return rows;
 }

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -28,39 +29,46 @@ Decimal RoundDecimal(double value, int decimals) {
     Decimal out;
     out.negative = std::signbit(value);
     // 15 significant digits: d.dddddddddddddde±x
-    char buf[40];
-    auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-    std::string sci(buf, res.ptr);
-    const auto ePos = sci.find('e');
-    std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2);
+    char sci[32];
+    const auto res = std::to_chars(sci, sci + sizeof sci - 1, std::fabs(value),
+                                   std::chars_format::scientific, 14);
+    *res.ptr = '\0';
+    char* e = std::find(sci, res.ptr, 'e');
+    int exponent = 0;
+    std::from_chars(e[1] == '+' ? e + 2 : e + 1, res.ptr, exponent);
+    char digits[15];
+    digits[0] = sci[0];
+    std::copy(sci + 2, e, digits + 1);
     // The largest doubles round above the largest double, where the text would
     // no longer read back: they are cut to 15 digits instead.
-    if (std::isinf(std::strtod(sci.c_str(), nullptr)))
-        for (auto d = digits.rbegin(); d != digits.rend(); ++d) {
-            if (*d != '0') {
-                --*d;
+    if (exponent >= 308 && std::isinf(std::strtod(sci, nullptr)))
+        for (int d = 14; d >= 0; --d) {
+            if (digits[d] != '0') {
+                --digits[d];
                 break;
             }
-            *d = '9';
+            digits[d] = '9';
         }
-    const int exponent = std::stoi(sci.substr(ePos + 1));
 
-    // Place the point: value = digits[0, point) . digits[point, ...)
+    // Place the point: value = 0…0 digits 0…0 with `zeros` leading zeros and
+    // the point after `point` of them.
     int point = exponent + 1;
+    int zeros = 0;
     if (point < 1) {
-        digits.insert(0, static_cast<size_t>(1 - point), '0');
+        zeros = 1 - point;
         point = 1;
     }
-    const size_t needed = static_cast<size_t>(point + decimals + 1);
-    if (digits.size() < needed)
-        digits.append(needed - digits.size(), '0');
+    const auto digitAt = [&](int i) {
+        return i < zeros || i - zeros >= 15 ? '0' : digits[i - zeros];
+    };
 
     // Half away from zero on the decimal digits.
-    const size_t keep = static_cast<size_t>(point + decimals);
-    std::string kept = digits.substr(0, keep);
-    if (digits[keep] >= '5') {
-        int i = static_cast<int>(keep) - 1;
+    const int keep = point + decimals;
+    std::string kept(static_cast<size_t>(keep), '0');
+    for (int i = 0; i < keep; ++i)
+        kept[static_cast<size_t>(i)] = digitAt(i);
+    if (digitAt(keep) >= '5') {
+        int i = keep - 1;
         for (; i >= 0; --i) {
             if (kept[static_cast<size_t>(i)] == '9') {
                 kept[static_cast<size_t>(i)] = '0';
@@ -74,10 +82,11 @@ Decimal RoundDecimal(double value, int decimals) {
             ++point;
         }
     }
-    out.intPart = kept.substr(0, static_cast<size_t>(point));
-    out.fraction = kept.substr(static_cast<size_t>(point));
-    const auto firstNonZero = out.intPart.find_first_not_of('0');
-    out.intPart = firstNonZero == std::string::npos ? "0" : out.intPart.substr(firstNonZero);
+    int first = 0; // no leading zeros beyond one
+    while (first + 1 < point && kept[static_cast<size_t>(first)] == '0')
+        ++first;
+    out.intPart.assign(kept, static_cast<size_t>(first), static_cast<size_t>(point - first));
+    out.fraction.assign(kept, static_cast<size_t>(point), std::string::npos);
     if (out.intPart == "0" && out.fraction.find_first_not_of('0') == std::string::npos)
         out.negative = false; // no "-0.00"
     return out;
@@ -132,9 +141,10 @@ int Val(const QString& text, double& value) {
         return i + 1;
 
     // The text is well formed and pure ASCII: convert it exactly, without the locale.
-    std::string ascii = text.mid(start).toStdString();
-    if (ascii[0] == '+')
-        ascii.erase(0, 1);
+    std::string ascii;
+    ascii.reserve(static_cast<size_t>(n - start));
+    for (int k = text[start] == QLatin1Char('+') ? start + 1 : start; k < n; ++k)
+        ascii += static_cast<char>(text[k].unicode());
     double parsed = 0;
     const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), parsed);
     if (res.ec == std::errc::result_out_of_range) {
@@ -157,19 +167,26 @@ double ToDouble(const QString& text) {
 }
 
 QString FixedText(double value, int width, int decimals) {
-    QString text;
     if (!std::isfinite(value)) {
-        text = NonFiniteText(value);
-    } else {
-        const Decimal d = RoundDecimal(value, decimals);
-        std::string s = d.negative ? "-" : "";
-        s += d.intPart;
-        if (decimals > 0)
-            s += "." + d.fraction;
-        text = QString::fromStdString(s);
+        QString text = NonFiniteText(value);
+        if (text.size() < width)
+            text.prepend(QString(width - text.size(), QLatin1Char(' ')));
+        return text;
     }
-    if (text.size() < width)
-        text.prepend(QString(width - text.size(), QLatin1Char(' ')));
+    const Decimal d = RoundDecimal(value, decimals);
+    const qsizetype length = (d.negative ? 1 : 0) + static_cast<qsizetype>(d.intPart.size()) +
+                             (decimals > 0 ? 1 + static_cast<qsizetype>(d.fraction.size()) : 0);
+    QString text;
+    text.reserve(std::max<qsizetype>(length, width));
+    if (length < width)
+        text.fill(QLatin1Char(' '), width - length);
+    if (d.negative)
+        text += QLatin1Char('-');
+    text += QLatin1String(d.intPart.data(), static_cast<qsizetype>(d.intPart.size()));
+    if (decimals > 0) {
+        text += QLatin1Char('.');
+        text += QLatin1String(d.fraction.data(), static_cast<qsizetype>(d.fraction.size()));
+    }
     return text;
 }
 
@@ -178,31 +195,35 @@ QString ResultText(double value, QChar decimalSeparator, int decimals) {
         return NonFiniteText(value);
     const Decimal d = RoundDecimal(value, decimals);
 
-    // The integer part of "# ### ##0.0", filled from the right; the pattern's
+    // The integer part of "# ### ##0", filled from the right; the pattern's
     // blanks are literals and always written, and digits beyond the pattern's
     // places go in front of its first place.
-    static const QString pattern = QStringLiteral("# ### ##0");
-    QString out;
+    static constexpr char pattern[] = "# ### ##0";
+    std::string reversed;
     int digit = static_cast<int>(d.intPart.size()) - 1;
-    for (int p = static_cast<int>(pattern.size()) - 1; p >= 0; --p) {
-        const QChar c = pattern[p];
-        if (c == QLatin1Char(' ')) {
-            out.prepend(c);
+    for (int p = static_cast<int>(sizeof pattern) - 2; p >= 0; --p) {
+        const char c = pattern[p];
+        if (c == ' ') {
+            reversed += c;
             continue;
         }
         if (p == 0) {
             while (digit >= 0)
-                out.prepend(QLatin1Char(d.intPart[static_cast<size_t>(digit--)]));
+                reversed += d.intPart[static_cast<size_t>(digit--)];
         } else if (digit >= 0) {
-            out.prepend(QLatin1Char(d.intPart[static_cast<size_t>(digit--)]));
-        } else if (c == QLatin1Char('0')) {
-            out.prepend(QLatin1Char('0'));
+            reversed += d.intPart[static_cast<size_t>(digit--)];
+        } else if (c == '0') {
+            reversed += '0';
         }
     }
     if (d.negative)
-        out.prepend(QLatin1Char('-'));
+        reversed += '-';
+    QString out;
+    out.reserve(static_cast<qsizetype>(reversed.size() + d.fraction.size()) + 1);
+    for (auto c = reversed.rbegin(); c != reversed.rend(); ++c)
+        out += QLatin1Char(*c);
     out += decimalSeparator;
-    out += QString::fromStdString(d.fraction);
+    out += QLatin1String(d.fraction.data(), static_cast<qsizetype>(d.fraction.size()));
     return out;
 }
 

@@ -92,8 +92,12 @@ std::optional<Record> Decode(const QByteArray& bytes) {
     if (length > MaxSizeTextLength)
         return std::nullopt;
     Record record;
-    for (int i = 0; i < length; ++i)
-        record.sizeText += FromWindows1250(static_cast<unsigned char>(bytes[1 + i]));
+    if (length > 0) {
+        record.sizeText.resize(length);
+        QChar* text = record.sizeText.data();
+        for (int i = 0; i < length; ++i)
+            text[i] = FromWindows1250(static_cast<unsigned char>(bytes[1 + i]));
+    }
     std::array<double, kNumberCount> numbers{};
     for (int i = 0; i < kNumberCount; ++i) {
         numbers[static_cast<size_t>(i)] = GetDouble(bytes.constData() + kNumbersAt + 8 * i);
@@ -146,8 +150,8 @@ WalkEnd Walk(const QString& typeText, const Visitor& visit) {
     QFile file(FilePath(typeText));
     if (!file.open(QIODevice::ReadOnly))
         return WalkEnd::FileError;
+    QByteArray bytes(RecordSize, '\0');
     for (;;) {
-        QByteArray bytes(RecordSize, '\0');
         qint64 got = 0;
         while (got < RecordSize) {
             const qint64 n = file.read(bytes.data() + got, RecordSize - got);

@@ -93,6 +93,7 @@ sleep 0.5
 
 passed=0
 failed=0
+fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
 # Opens a window from the menu (1 = Przepustowość, 2 = Dobór) as a user does;
 # its window id, or empty when it did not open.
 open_window() { # caption, menu, item
@@ -128,8 +129,7 @@ check() { # caption, menu (1 = Przepustowość, 2 = Dobór), item, fields before
     local window dlg x y w h
     window=$(open_window "$caption" "$menu" "$item")
     if [ -z "$window" ]; then
-        echo "FAIL: \"$caption\" did not open"
-        failed=$((failed + 1))
+        fail "\"$caption\" did not open"
         return
     fi
     # The window opens with the focus in its first field; Tab moves it along
@@ -139,8 +139,7 @@ check() { # caption, menu (1 = Przepustowość, 2 = Dobór), item, fields before
     xdotool key space
     dlg=$(find_window "$dialog")
     if [ -z "$dlg" ]; then
-        echo "FAIL: \"$caption\": \"Wybór zaworu\" did not open \"$dialog\""
-        failed=$((failed + 1))
+        fail "\"$caption\": \"Wybór zaworu\" did not open \"$dialog\""
     else
         # A point of the window that the dialog does not cover: its top-left corner.
         eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -152,8 +151,7 @@ check() { # caption, menu (1 = Przepustowość, 2 = Dobór), item, fields before
             echo "ok: \"$caption\": \"$dialog\" stays above its window"
             passed=$((passed + 1))
         else
-            echo "FAIL: \"$caption\": \"$dialog\" went behind its window"
-            failed=$((failed + 1))
+            fail "\"$caption\": \"$dialog\" went behind its window"
         fi
         xdotool windowactivate --sync "$dlg" >/dev/null 2>&1
         xdotool key Escape
@@ -186,8 +184,7 @@ unlocks() { # caption, menu, item
     for before in "a click on the main window" "a warning box" "help"; do
         window=$(open_window "$caption" "$menu" "$item")
         if [ -z "$window" ]; then
-            echo "FAIL: \"$caption\" did not open before $before"
-            failed=$((failed + 1))
+            fail "\"$caption\" did not open before $before"
             return
         fi
         xdotool windowactivate --sync "$window" >/dev/null 2>&1
@@ -212,8 +209,7 @@ unlocks() { # caption, menu, item
         click_anuluj
         sleep 0.5
         if [ -n "$(visible_window "$caption")" ]; then
-            echo "FAIL: \"$caption\": \"Anuluj\" after $before left the window open"
-            failed=$((failed + 1))
+            fail "\"$caption\": \"Anuluj\" after $before left the window open"
             return
         fi
         window=$(open_window "$caption" "$menu" "$item")
@@ -224,8 +220,7 @@ unlocks() { # caption, menu, item
             xdotool key alt+F4
             sleep 0.5
         else
-            echo "FAIL: \"$caption\": the menus stayed locked after $before and \"Anuluj\""
-            failed=$((failed + 1))
+            fail "\"$caption\": the menus stayed locked after $before and \"Anuluj\""
             xdotool key Escape Escape Escape
             return
         fi

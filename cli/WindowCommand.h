@@ -149,7 +149,7 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
         if (typed == inputs.end() || OfAnotherMode(record, f))
             continue;
         texts[form.keys[i]] = FieldText(typed->second);
-        if (qstrcmp(f.key, "Overpressure") == 0)
+        if (Fields::Is(f, &R::Overpressure))
             FollowRelievingPressure(texts);
     }
     for (size_t i = 0; i < table.size(); ++i) {

@@ -28,8 +28,7 @@ Outcome Oblicz(TFlowWaterData& data) {
 }
 
 double WaterAlpha(const TFlowWaterData& data) {
-    return data.Overpressure >= 25 && data.AlphaLiquid25 != 0 ? data.AlphaLiquid25
-                                                              : data.AlphaLiquid10;
+    return Obliczenia::LiquidAlpha(data.Overpressure, data.AlphaLiquid10, data.AlphaLiquid25);
 }
 
 Report::Content ReportContent(const TFlowWaterData& data) {

@@ -29,7 +29,7 @@ Selection::Outcome<Selection::Found> Compute(TDoborWaterData& r) {
 }
 
 double AlphaUsed(const TDoborWaterData& s) {
-    return s.Overpressure >= 25 && s.AlphaLiquid25 > 0 ? s.AlphaLiquid25 : s.AlphaLiquid10;
+    return Obliczenia::LiquidAlpha(s.Overpressure, s.AlphaLiquid10, s.AlphaLiquid25);
 }
 
 Obliczenia::Result Density(const TDoborWaterData& s) {

@@ -8,7 +8,6 @@
 #include "data/Convert.h"
 #include "data/Dane.h"
 
-#include <QCloseEvent>
 #include <QHideEvent>
 #include <QLayout>
 #include <QPushButton>
@@ -66,13 +65,8 @@ void CalcWindow::UpdateMenus() const {
 
 void CalcWindow::FormActivate() {
     SetActiveFlag();
-    UpdateMenus();
     if (printButton_)
         printButton_->setText(PrintCaption(Dane::PrintMode));
-}
-
-void CalcWindow::FormClose() {
-    UpdateMenus();
 }
 
 NumEdit* CalcWindow::AddNumericField(const QString& name, const QString& invalidMessage,
@@ -154,14 +148,10 @@ void CalcWindow::setVisible(bool visible) {
     QWidget::setVisible(visible);
 }
 
+// Closing a window ("Anuluj", the close box) only hides it; the menus follow.
 void CalcWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     UpdateMenus();
-}
-
-void CalcWindow::closeEvent(QCloseEvent* event) {
-    FormClose();
-    QWidget::closeEvent(event);
 }
 
 bool CalcWindow::event(QEvent* event) {

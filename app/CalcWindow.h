@@ -17,8 +17,8 @@ class QPushButton;
 
 // The main window's menus that open calculation windows ("Przepustowość" and
 // "Dobór"): locked exactly while one of its calculation windows is shown. A
-// window asks for the state to be decided again whenever it is shown, hidden or
-// activated; the state follows from what is shown, never from the order in
+// window asks for the state to be decided again whenever it is shown or
+// hidden; the state follows from what is shown, never from the order in
 // which the window manager delivers these events.
 class CalculationMenus {
 public:
@@ -66,7 +66,6 @@ protected:
     virtual void FormShow() {}
     // Runs after the activation steps common to all windows.
     virtual void FormActivate();
-    virtual void FormClose();
 
     // An editable numeric field with its invalid-value message and optional
     // range; with `emptyOutOfRange`, an empty text reads 0 for the range check.
@@ -91,7 +90,6 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

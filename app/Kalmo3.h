@@ -41,8 +41,8 @@ signals:
     void terminateRequested(int exitCode);
 
 public slots:
-    // The items of "Przepustowość" and "Dobór" come from the list of windows;
-    // each shows its window (the handler of "Woda1" is Woda1Click).
+    // The items of "Przepustowość" and "Dobór" come from the list of windows
+    // and show their windows through ShowWindow.
     void Opcje1Click();
     void Koniec1Click();
     void Spistreci1Click();

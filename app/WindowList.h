@@ -22,7 +22,7 @@ struct Entry {
     CalcWindow::Group group = CalcWindow::Group::Capacity;
     int menuPlace = -1;             // place among the items of its group's menu
     const char* menuText = nullptr; // the menu item's caption
-    const char* menuName = nullptr; // the menu item's name; its handler is this name + "Click"
+    const char* menuName = nullptr; // the menu item's object name ("Woda1")
     int menuHelp = 0;               // the menu item's help context number
     // Place in the order in which its choice dialog's "OK" looks at the
     // windows of its group (the valve choice dialog for the capacity windows,

@@ -56,8 +56,5 @@ void TfrmFlow_air::Form() {
 // The new p1 is shown only; the record takes b1 and p1 in "Oblicz".
 void TfrmFlow_air::Edit3Change() {
     ClearResults();
-    double setPressure = 0, overpressure = 0;
-    TakeValue(Edit1->text(), setPressure);
-    TakeValue(Edit3->text(), overpressure);
-    ShowRelievingPressure(Obliczenia::RelievingPressure(setPressure, overpressure));
+    ShowRelievingPressure(ScratchRelievingPressure(Edit1->text(), Edit3->text()));
 }

@@ -273,11 +273,10 @@ protected:
     // The record is left alone: it takes p, b1 and p1 in "Oblicz", so that a
     // reopened window shows the valve and pressures the last "Oblicz" read.
     void RecomputeRelievingPressure(QLineEdit* relievingField) {
-        double setPressure = 0, overpressure = 0;
-        TakeValue(setPressureField_->text(), setPressure);
-        TakeValue(FieldOf(&Record::Overpressure)->text(), overpressure);
         relievingField->setText(
-            Convert::FixedText(Obliczenia::RelievingPressure(setPressure, overpressure), 2, 2));
+            Convert::FixedText(ScratchRelievingPressure(setPressureField_->text(),
+                                                        FieldOf(&Record::Overpressure)->text()),
+                               2, 2));
     }
 
     // The change handlers of the steam windows: a new requirement, back

@@ -3,7 +3,9 @@
 // numeric fields with their exit checks, the results that a change clears, the
 // print-button caption and the scaling of report lengths.
 
+#include "calc/Outcome.h"
 #include "data/FieldTable.h"
+#include "report/Report.h"
 
 #include <QString>
 #include <QWidget>
@@ -57,6 +59,10 @@ public:
     // a choice dialog, not at start; this builds them now if they are not yet.
     void EnsureBuilt();
     bool IsBuilt() const { return built_; }
+
+    // The report of the window's last successful calculation, as its print
+    // button prints it, or why there is none.
+    virtual Calc::Outcome<Report::Content> LastReport() const;
     void setVisible(bool visible) override;
 
 protected:

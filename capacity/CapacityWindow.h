@@ -96,8 +96,6 @@ protected:
     virtual Capacity::Outcome Calculate() = 0;
     // The new results in the result format.
     virtual void ShowResults() = 0;
-    // The report of the last successful calculation, or why there is none.
-    virtual Calc::Outcome<Report::Content> LastReport() const = 0;
     // A refused "Oblicz" leaves nothing to print.
     virtual void ForgetCalculation() = 0;
 
@@ -167,12 +165,15 @@ protected:
     }
     void ShowResults() override { FieldForm::ShowResults(this, Core::Fields(), record_); }
     void ForgetCalculation() override { last_.reset(); }
+
+public:
     ::Calc::Outcome<Report::Content> LastReport() const override {
         if (!last_)
             return ::Calc::Refusal::Because(::Calc::Refusal::Kind::NothingToPrint);
         return ::Calc::GuardedPrint(*last_);
     }
 
+protected:
     Record& record_;
 
 private:

@@ -201,12 +201,12 @@ public:
         last_ = record_;
     }
 
-    void Button4Click() override {
-        if (!last_) {
-            Warn(Calc::Refusal::Because(Calc::Refusal::Kind::NothingToPrint));
-            return;
-        }
-        Print(Calc::GuardedPrint(*last_));
+    void Button4Click() override { Print(LastReport()); }
+
+    Calc::Outcome<Report::Content> LastReport() const override {
+        if (!last_)
+            return Calc::Refusal::Because(Calc::Refusal::Kind::NothingToPrint);
+        return Calc::GuardedPrint(*last_);
     }
 
 protected:

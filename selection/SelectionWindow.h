@@ -206,7 +206,8 @@ public:
     Calc::Outcome<Report::Content> LastReport() const override {
         if (!last_)
             return Calc::Refusal::Because(Calc::Refusal::Kind::NothingToPrint);
-        return Calc::GuardedPrint(*last_);
+        Record last = *last_; // the report may work out what it prints into its record
+        return Calc::GuardedPrint(last);
     }
 
 protected:

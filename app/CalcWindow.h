@@ -59,6 +59,8 @@ public:
     // a choice dialog, not at start; this builds them now if they are not yet.
     void EnsureBuilt();
     bool IsBuilt() const { return built_; }
+    // "Przepustowość" or "Dobór": the menu, the choice dialog and the flags of its kind.
+    Group Kind() const { return group_; }
 
     // The report of the window's last successful calculation, as its print
     // button prints it, or why there is none.

@@ -1,11 +1,11 @@
 #include "app/Startup.h"
 
+#include "app/FormWindow.h"
 #include "app/Koniec.h"
 #include "app/Opcje.h"
 #include "app/Oprogramie.h"
+#include "app/RecordWindow.h"
 #include "app/WindowList.h"
-#include "capacity/CapacityWindow.h"
-#include "selection/SelectionWindow.h"
 #include "valves/Dobor_zaworu.h"
 #include "valves/Wybor_zaworu.h"
 
@@ -25,13 +25,15 @@ KalmoWindows CreateWindows() {
             continue;
         QObject* window = w.frmKalmo3->findChild<QObject*>(QString::fromLatin1(entry.formName),
                                                            Qt::FindDirectChildrenOnly);
-        if (auto* capacity = qobject_cast<CapacityWindow*>(window)) {
-            capacity->SetValveDialog(wybor);
-            wybor->AddLazyWindow(entry.activeFlag, [capacity] { return capacity->ValveFields(); });
-        } else if (auto* selection = qobject_cast<SelectionWindow*>(window)) {
-            selection->SetValveTypeDialog(dobor);
-            dobor->AddLazyWindow(entry.activeFlag,
-                                 [selection] { return selection->ValveTypeFields(); });
+        auto* form = qobject_cast<FormWindow*>(window);
+        if (!form)
+            continue;
+        if (entry.group == CalcWindow::Group::Capacity) {
+            form->SetChoiceDialog(wybor);
+            wybor->AddLazyWindow(entry.activeFlag, [form] { return form->ValveFields(); });
+        } else {
+            form->SetChoiceDialog(dobor);
+            dobor->AddLazyWindow(entry.activeFlag, [form] { return form->ValveTypeFields(); });
         }
     }
     return w;

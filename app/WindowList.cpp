@@ -23,10 +23,6 @@
 namespace WindowList {
 namespace {
 
-template <class Window> QWidget* Create(QWidget* mainWindow) {
-    return new Window(mainWindow);
-}
-
 using Group = CalcWindow::Group;
 
 // A dialog, created in its place among the windows.
@@ -35,43 +31,44 @@ template <class Dialog> Entry DialogEntry(const char* formName) {
 }
 
 template <class Window>
-Entry Calculation(const char* formName, bool* flag, Group group, int menuPlace, const char* text,
-                  const char* menuName, int fillPlace, int menuHelp = 0) {
-    return {formName, &Create<Window>, flag, group, menuPlace, text, menuName, menuHelp, fillPlace};
+Entry Calculation(const char* formName, bool* flag, Group group, int help, int menuPlace,
+                  const char* text, const char* menuName, int fillPlace, int menuHelp = 0) {
+    return {formName, &Create<Window>, flag,     group, menuPlace,
+            text,     menuName,        menuHelp, help,  fillPlace};
 }
 
 } // namespace
 
 const std::vector<Entry>& All() {
     static const std::vector<Entry> list = {
-        Calculation<TfrmFlow_air>("frmFlow_air", &Dane::AirCapacityActive, Group::Capacity, 0,
+        Calculation<TfrmFlow_air>("frmFlow_air", &Dane::AirCapacityActive, Group::Capacity, 7, 0,
                                   "Powietrze", "Powietrze1", 0, 1),
         DialogEntry<TfrmWybor_zaworu>("frmWybor_zaworu"),
-        Calculation<TfrmFlow_water>("frmFlow_water", &Dane::WaterCapacityActive, Group::Capacity, 2,
-                                    "Woda", "Woda1", 1),
-        Calculation<TfrmPara>("frmPara", &Dane::SteamCapacityActive, Group::Capacity, 1,
+        Calculation<TfrmFlow_water>("frmFlow_water", &Dane::WaterCapacityActive, Group::Capacity, 9,
+                                    2, "Woda", "Woda1", 1),
+        Calculation<TfrmPara>("frmPara", &Dane::SteamCapacityActive, Group::Capacity, 2, 1,
                               "Para wodna nasycona", "Parawodna1", 2, 2),
         DialogEntry<TfrmKoniec>("frmKoniec"),
         DialogEntry<TfrmOprogramie>("frmOprogramie"),
-        Calculation<TfrmDoborPara>("frmDoborPara", &Dane::SteamSelectionActive, Group::Selection, 0,
-                                   "Para wodna nasycona", "Parawodna2", 2),
+        Calculation<TfrmDoborPara>("frmDoborPara", &Dane::SteamSelectionActive, Group::Selection,
+                                   11, 0, "Para wodna nasycona", "Parawodna2", 2),
         DialogEntry<TfrmDobor>("frmDobor"),
-        Calculation<TfrmMoc>("frmMoc", &Dane::PowerSelectionActive, Group::Selection, 1,
+        Calculation<TfrmMoc>("frmMoc", &Dane::PowerSelectionActive, Group::Selection, 0, 1,
                              "Moc (para)", "Moc1", 3),
-        Calculation<TfrmDoborAir>("frmDoborAir", &Dane::AirSelectionActive, Group::Selection, 5,
+        Calculation<TfrmDoborAir>("frmDoborAir", &Dane::AirSelectionActive, Group::Selection, 25, 5,
                                   "Powietrze", "Powietrze2", 0),
         Calculation<TfrmDoborWater>("frmDoborWater", &Dane::WaterSelectionActive, Group::Selection,
-                                    6, "Woda", "Woda2", 1),
-        Calculation<TfrmDoborMix>("frmDoborMix", &Dane::MixSelectionActive, Group::Selection, 2,
+                                    26, 6, "Woda", "Woda2", 1),
+        Calculation<TfrmDoborMix>("frmDoborMix", &Dane::MixSelectionActive, Group::Selection, 12, 2,
                                   "Moc (para + woda)", "Mocparawoda1", 4),
         Calculation<TfrmWymiennik>("frmWymiennik", &Dane::ExchangerSelectionActive,
-                                   Group::Selection, 3, "Wymiennik woda-woda (PN-B-02414)",
+                                   Group::Selection, 0, 3, "Wymiennik woda-woda (PN-B-02414)",
                                    "Wymiennik1", 5),
         Calculation<TfrmPara_woda>("frmPara_woda", &Dane::SteamWaterSelectionActive,
-                                   Group::Selection, 4, "Wymiennik (para-woda)",
+                                   Group::Selection, 0, 4, "Wymiennik (para-woda)",
                                    "Wymiennikparalubwoda1", 6),
         Calculation<TfrmEkspansja>("frmEkspansja", &Dane::ExpansionSelectionActive,
-                                   Group::Selection, 7, "Rozszerzalność cieplna wody",
+                                   Group::Selection, 27, 7, "Rozszerzalność cieplna wody",
                                    "Rozszerzalnocieplnawody1", 7),
         DialogEntry<TfrmOpcje>("frmOpcje"),
     };
@@ -102,6 +99,13 @@ std::vector<bool*> FillOrder(Group group) {
     for (const Entry* e : OrderedBy(group, &Entry::fillPlace))
         flags.push_back(e->activeFlag);
     return flags;
+}
+
+const Entry& OfCreator(QWidget* (*create)(QWidget*)) {
+    for (const Entry& e : All())
+        if (e.create == create)
+            return e;
+    qFatal("a window that is not in the list of windows");
 }
 
 const Entry* OfFlag(const bool* activeFlag) {

@@ -24,6 +24,7 @@ struct Entry {
     const char* menuText = nullptr; // the menu item's caption
     const char* menuName = nullptr; // the menu item's object name ("Woda1")
     int menuHelp = 0;               // the menu item's help context number
+    int help = 0;                   // the window's help context number, 0 = none
     // Place in the order in which its choice dialog's "OK" looks at the
     // windows of its group (the valve choice dialog for the capacity windows,
     // the valve type dialog for the selection windows).
@@ -31,6 +32,20 @@ struct Entry {
 
     bool IsCalculation() const { return activeFlag != nullptr; }
 };
+
+template <class Window> QWidget* Create(QWidget* mainWindow) {
+    return new Window(mainWindow);
+}
+
+// The entry that creates windows of the class `create` makes; a class not
+// in the list is a programming error and ends the program.
+const Entry& OfCreator(QWidget* (*create)(QWidget*));
+
+// The entry of the window class `Window`: the window takes its form name,
+// flag, kind and help context number from it.
+template <class Window> const Entry& Of() {
+    return OfCreator(&Create<Window>);
+}
 
 // Every window but the main window, in the order of creation.
 const std::vector<Entry>& All();

@@ -208,16 +208,34 @@ const Fields::Table<TFlowAirData>& Calculation<TFlowAirData>::Fields() {
     using R = TFlowAirData;
     // No range on the temperature: "Oblicz" refuses one outside the air tables.
     static const Table<R> table = {
-        Field<R>("Overpressure", &R::Overpressure).Input("Edit3", 1, Looks::Overpressure()),
-        Field<R>("RelievingTemp", &R::RelievingTemp).Input("Edit10", 2, Looks::GasTemperature()),
+        Field<R>("Overpressure", &R::Overpressure)
+            .Input("Edit3", 1, Looks::Overpressure())
+            .Hint(QStringLiteral("Procentowy wzrost nadciśnienia początku otwarcia b1")),
+        Field<R>("RelievingTemp", &R::RelievingTemp)
+            .Input("Edit10", 3, Looks::GasTemperature())
+            .Hint(QStringLiteral("Temperatura zrzutowa t1 (przy ciśnieniu p1)")),
         Field<R>("RelievingPressure", &R::RelievingPressure)
-            .Derived("Edit4", 3, Looks::RelievingPressure()),
-        Field<R>("BackPressure", &R::BackPressure).Input("Edit8", 4, Looks::BackPressure(), 2),
-        Field<R>("ValveType", &R::ValveType).Choice("Edit11", 5, 1, Looks::ValveType()),
-        Field<R>("ValveSize", &R::ValveSize).Choice("Edit12", 6, 1, Looks::ValveSize()),
-        Field<R>("FlowDiameter", &R::FlowDiameter).Choice("Edit5", 7, 2, Looks::Diameter()),
+            .Derived("Edit4", 2, Looks::RelievingPressure())
+            .Hint(QStringLiteral(
+                "Ciśnienie zrzutowe - ciśnienie nastawy powiększone o przyrost ciśnienia")),
+        Field<R>("BackPressure", &R::BackPressure)
+            .Input("Edit8", 4, Looks::BackPressure(), 2)
+            .Hint(QStringLiteral("Nadciśnienie w króćcu odpływowym zaworu - przy wypływie do "
+                                 "atmosfery jest równe 0")),
+        Field<R>("ValveType", &R::ValveType)
+            .Choice("Edit11", 5, 1, Looks::ValveType())
+            .Label(QStringLiteral("Typ:")),
+        Field<R>("ValveSize", &R::ValveSize)
+            .Choice("Edit12", 6, 1, Looks::ValveSize())
+            .Label(QStringLiteral("Wielkość:"))
+            .Hint(QStringLiteral("Średnica nominalna zaworu")),
+        Field<R>("FlowDiameter", &R::FlowDiameter)
+            .Choice("Edit5", 7, 2, Looks::Diameter())
+            .Hint(QStringLiteral("Najmniejsza średnica kanału przepływowego")),
         Field<R>("SetPressure", &R::SetPressure).Choice("Edit1", 8, 2, Looks::SetPressure()),
-        Field<R>("AlphaGas", &R::AlphaGas).Choice("Edit6", 9, 2),
+        Field<R>("AlphaGas", &R::AlphaGas)
+            .Choice("Edit6", 9, 2, {QStringLiteral("α :")})
+            .Hint(QStringLiteral("Dopuszczona wartość współczynnika wypływu dla par i gazów")),
         Field<R>("Capacity", &R::Capacity).Result("Edit2", 10, Capacity::CapacityLook(), 2),
         Field<R>("VolumeCapacity", &R::VolumeCapacity)
             .Result("Edit7", 11, {QString(), QStringLiteral("[Nm³/h]")}, 2),

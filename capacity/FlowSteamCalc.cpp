@@ -222,16 +222,21 @@ const Fields::Table<TFlowSteamData>& Calculation<TFlowSteamData>::Fields() {
         Field<R>("RelievingPressure", &R::RelievingPressure)
             .Derived("Edit4", 2, Looks::RelievingPressure()),
         Field<R>("BackPressure", &R::BackPressure).Input("Edit8", 3, Looks::BackPressure(), 2),
-        Field<R>("ValveType", &R::ValveType).Choice("Edit11", 7, 1, Looks::ValveType()),
-        Field<R>("ValveSize", &R::ValveSize).Choice("Edit12", 8, 1, Looks::ValveSize()),
-        Field<R>("FlowDiameter", &R::FlowDiameter).Choice("Edit5", 4, 2, Looks::Diameter()),
-        Field<R>("SetPressure", &R::SetPressure).Choice("Edit1", 5, 2, Looks::SetPressure()),
-        Field<R>("AlphaGas", &R::AlphaGas).Choice("Edit6", 6, 2),
+        Field<R>("ValveType", &R::ValveType)
+            .Choice("Edit11", 4, 1, Looks::ValveType())
+            .Label(QStringLiteral("Typ:")),
+        Field<R>("ValveSize", &R::ValveSize)
+            .Choice("Edit12", 5, 1, Looks::ValveSize())
+            .Label(QStringLiteral("Wielkość:")),
+        Field<R>("FlowDiameter", &R::FlowDiameter).Choice("Edit5", 6, 2, Looks::Diameter()),
+        Field<R>("SetPressure", &R::SetPressure).Choice("Edit1", 7, 2, Looks::SetPressure()),
+        Field<R>("AlphaGas", &R::AlphaGas).Choice("Edit6", 8, 2, {QStringLiteral("α :")}),
         Field<R>("Capacity", &R::Capacity).Result("Edit2", 9, Capacity::CapacityLook()),
         Field<R>("VolumeCapacity", &R::VolumeCapacity)
             .Result("Edit7", 10, {QString(), QStringLiteral("[m³/h]")}, 2),
         Field<R>("HeatPower", &R::HeatPower)
-            .Result("Edit10", 11, {QStringLiteral("Moc:"), QStringLiteral("[kW]")}),
+            .Result("Edit10", 11, {QStringLiteral("Moc:"), QStringLiteral("[kW]")})
+            .Stays(), // until the next "Oblicz"
         Field<R>("SteamEnthalpy", &R::SteamEnthalpy),
         Field<R>("BoilingWaterEnthalpy", &R::BoilingWaterEnthalpy),
         Field<R>("SteamDensity", &R::SteamDensity),

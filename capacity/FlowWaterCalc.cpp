@@ -80,16 +80,18 @@ const Fields::Table<TFlowWaterData>& Calculation<TFlowWaterData>::Fields() {
     using R = TFlowWaterData;
     static const Table<R> table = {
         Field<R>("Overpressure", &R::Overpressure).Input("Edit3", 1, Looks::Overpressure()),
-        Field<R>("RelievingTemp", &R::RelievingTemp).Input("Edit10", 2, Looks::WaterTemperature()),
+        Field<R>("RelievingTemp", &R::RelievingTemp).Input("Edit10", 9, Looks::WaterTemperature()),
         Field<R>("RelievingPressure", &R::RelievingPressure)
-            .Derived("Edit4", 3, Looks::RelievingPressure()),
-        Field<R>("BackPressure", &R::BackPressure).Input("Edit9", 4, Looks::BackPressure(), 2),
-        Field<R>("ValveType", &R::ValveType).Choice("Edit11", 5, 1, Looks::ValveType()),
-        Field<R>("ValveSize", &R::ValveSize).Choice("Edit12", 6, 1, Looks::ValveSize()),
-        Field<R>("FlowDiameter", &R::FlowDiameter).Choice("Edit5", 7, 2, Looks::Diameter()),
-        Field<R>("SetPressure", &R::SetPressure).Choice("Edit1", 8, 2, Looks::SetPressure()),
-        Field<R>("AlphaLiquid10", &R::AlphaLiquid10).Choice("Edit6", 9, 2),
-        Field<R>("AlphaLiquid25", &R::AlphaLiquid25).Choice("Edit8", 10, 2),
+            .Derived("Edit4", 2, Looks::RelievingPressure()),
+        Field<R>("BackPressure", &R::BackPressure).Input("Edit9", 10, Looks::BackPressure(), 2),
+        Field<R>("ValveType", &R::ValveType).Choice("Edit11", 3, 1, Looks::ValveType()),
+        Field<R>("ValveSize", &R::ValveSize).Choice("Edit12", 4, 1, Looks::ValveSize()),
+        Field<R>("FlowDiameter", &R::FlowDiameter).Choice("Edit5", 5, 2, Looks::Diameter()),
+        Field<R>("SetPressure", &R::SetPressure).Choice("Edit1", 6, 2, Looks::SetPressure()),
+        Field<R>("AlphaLiquid10", &R::AlphaLiquid10)
+            .Choice("Edit6", 7, 2, {QStringLiteral("α<sub>c</sub> (10%) :")}),
+        Field<R>("AlphaLiquid25", &R::AlphaLiquid25)
+            .Choice("Edit8", 8, 2, {QStringLiteral("α<sub>c</sub> (25%) :")}),
         Field<R>("Capacity", &R::Capacity).Result("Edit2", 11, Capacity::CapacityLook()),
         Field<R>("VolumeCapacity", &R::VolumeCapacity)
             .Result("Edit7", 12, {QString(), QStringLiteral("[m³/h]")}, 2),

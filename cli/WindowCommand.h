@@ -15,6 +15,8 @@
 #include "data/FieldTable.h"
 #include "report/Report.h"
 
+#include <QRegularExpression>
+
 #include <optional>
 #include <variant>
 
@@ -171,6 +173,15 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
     return std::nullopt;
 }
 
+// A window's label as plain text: "α<sub>c</sub> (10%) :" → "αc (10%) :".
+inline QString PlainText(QString label) {
+    if (label.contains(QLatin1Char('<'))) {
+        static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+        label.remove(tag);
+    }
+    return label;
+}
+
 // The rows the window shows beside the typed fields: p1 and the results, each
 // with its label, its text (a result number in the result format) and its unit.
 template <class R> QString ResultRows(const R& record) {
@@ -184,9 +195,10 @@ template <class R> QString ResultRows(const R& record) {
                                   ? Fields::ResultText(record, *f)
                                   : Fields::RestoredText(record, *f);
         // The label left-aligned in 22 characters, the value, the unit.
-        rows += f->look.label;
-        if (f->look.label.size() < 22)
-            rows.resize(rows.size() + 22 - f->look.label.size(), QLatin1Char(' '));
+        const QString label = PlainText(f->look.label);
+        rows += label;
+        if (label.size() < 22)
+            rows.resize(rows.size() + 22 - label.size(), QLatin1Char(' '));
         rows += QLatin1Char(' ');
         rows += value;
         if (!f->look.unit.isEmpty()) {

@@ -44,6 +44,7 @@ struct Look {
     QString invalid; // the message when it is left with a text that is no number
     std::optional<Range> range;
     QString description; // what the command line's help says of it
+    QString hint;        // what the window's field says when the mouse rests on it
     // Leaving the field empty is checked against the range too (it reads 0).
     bool emptyOutOfRange = false;
 
@@ -66,6 +67,7 @@ template <class R> struct Field {
     int resultDecimals = 1;     // a result number: the result format with these decimals
     bool restored = true;       // filled from the record when the window is shown
     int mode = -1;              // read only in this mode of the record's "Mode"; -1: always
+    bool cleared = true;        // a result that a changed input empties
     double (*shown)(const R&) = nullptr; // the number the window shows, when not the member
     Look look;
 
@@ -101,6 +103,21 @@ template <class R> struct Field {
     // A field the window does not fill when shown: it keeps its own text.
     Field& Kept() {
         restored = false;
+        return *this;
+    }
+    // A result that stays when an input changes, until the next "Oblicz".
+    Field& Stays() {
+        cleared = false;
+        return *this;
+    }
+    // What the window's field says when the mouse rests on it.
+    Field& Hint(const QString& text) {
+        look.hint = text;
+        return *this;
+    }
+    // The window's own label, where it is not the shared one.
+    Field& Label(const QString& text) {
+        look.label = text;
         return *this;
     }
     // A result the window shows as this number of the record (Ap + Aw, say).

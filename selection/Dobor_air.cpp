@@ -1,5 +1,6 @@
 #include "selection/Dobor_air.h"
 
+#include "app/WindowList.h"
 #include "data/Dane.h"
 
 #include <QAbstractButton>
@@ -7,8 +8,7 @@
 #include <QLineEdit>
 
 TfrmDoborAir::TfrmDoborAir(QWidget* mainWindow)
-    : SelectionWindowOn(mainWindow, QStringLiteral("frmDoborAir"), &Dane::AirSelectionActive, 25,
-                        Dane::DoborAirData) {
+    : RecordWindow(mainWindow, WindowList::Of<TfrmDoborAir>(), Dane::DoborAirData) {
     SetGroupTitles(GroupTitles::Framed());
 }
 
@@ -19,7 +19,7 @@ void TfrmDoborAir::Build() {
                            33);
     connect(items_, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
 
-    SelectionWindowOn::Build();
+    RecordWindow::Build();
     // The radio group comes last among the fields of "Dane".
     ChainTabOrder({FieldOf(&TDoborAirData::CompressorOutput),
                    FieldOf(&TDoborAirData::RequiredCapacity), FieldOf(&TDoborAirData::Overpressure),
@@ -35,11 +35,11 @@ void TfrmDoborAir::Build() {
         connect(FieldOf(key), &QLineEdit::textChanged, this, [this] { ClearResults(); });
     connect(FieldOf(&TDoborAirData::Overpressure), &QLineEdit::textChanged, this, [this] {
         ClearResults();
-        RecomputeRelievingPressure(FieldOf(&TDoborAirData::RelievingPressure));
+        RecomputeRelievingPressure();
     });
     connect(setPressureField_, &QLineEdit::textChanged, this, [this] {
         ZeroResults();
-        RecomputeRelievingPressure(FieldOf(&TDoborAirData::RelievingPressure));
+        RecomputeRelievingPressure();
     });
 }
 
@@ -60,7 +60,7 @@ void TfrmDoborAir::Edit9Change() {
 }
 
 void TfrmDoborAir::FormActivate() {
-    SelectionWindowOn::FormActivate();
+    RecordWindow::FormActivate();
     RadioGroup1Click();
 }
 

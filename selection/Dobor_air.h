@@ -4,13 +4,13 @@
 // output or as a required capacity. Its inputs and last results live in
 // Dane::DoborAirData; the mode is the radio group's item.
 
+#include "app/RecordWindow.h"
 #include "data/Records.h"
 #include "selection/AirSelection.h"
-#include "selection/SelectionWindow.h"
 
 class QButtonGroup;
 
-class TfrmDoborAir : public SelectionWindowOn<TDoborAirData> {
+class TfrmDoborAir : public RecordWindow<TDoborAirData> {
     Q_OBJECT
 public:
     explicit TfrmDoborAir(QWidget* mainWindow);

@@ -1,15 +1,15 @@
 #include "selection/Dobor_mix.h"
 
+#include "app/WindowList.h"
 #include "data/Dane.h"
 
 #include <QLineEdit>
 
 TfrmDoborMix::TfrmDoborMix(QWidget* mainWindow)
-    : SelectionWindowOn(mainWindow, QStringLiteral("frmDoborMix"), &Dane::MixSelectionActive, 12,
-                        Dane::DoborMixData) {}
+    : RecordWindow(mainWindow, WindowList::Of<TfrmDoborMix>(), Dane::DoborMixData) {}
 
 void TfrmDoborMix::Build() {
-    SelectionWindowOn::Build();
+    RecordWindow::Build();
     ZeroResultsOnEveryChange(FieldOf(&TDoborMixData::RequiredPower));
     FieldOf(&TDoborMixData::SteamArea)
         ->setToolTip(QStringLiteral("Suma powierzchni kanału przepływowego wyznaczonych osobno "

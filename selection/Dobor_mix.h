@@ -4,11 +4,11 @@
 // and the water part of a relieved mixture need. Its inputs and last results
 // live in Dane::DoborMixData.
 
+#include "app/RecordWindow.h"
 #include "data/Records.h"
 #include "selection/MixSelection.h"
-#include "selection/SelectionWindow.h"
 
-class TfrmDoborMix : public SelectionWindowOn<TDoborMixData> {
+class TfrmDoborMix : public RecordWindow<TDoborMixData> {
     Q_OBJECT
 public:
     explicit TfrmDoborMix(QWidget* mainWindow);

@@ -5,11 +5,11 @@
 // largest heat power the valve relieves. Its inputs and last results live in
 // Dane::DoborSteamData.
 
+#include "app/RecordWindow.h"
 #include "data/Records.h"
-#include "selection/SelectionWindow.h"
 #include "selection/SteamSelection.h"
 
-class TfrmDoborPara : public SelectionWindowOn<TDoborSteamData> {
+class TfrmDoborPara : public RecordWindow<TDoborSteamData> {
     Q_OBJECT
 public:
     explicit TfrmDoborPara(QWidget* mainWindow);

@@ -1,15 +1,15 @@
 #include "selection/Dobor_water.h"
 
+#include "app/WindowList.h"
 #include "data/Dane.h"
 
 #include <QLineEdit>
 
 TfrmDoborWater::TfrmDoborWater(QWidget* mainWindow)
-    : SelectionWindowOn(mainWindow, QStringLiteral("frmDoborWater"), &Dane::WaterSelectionActive,
-                        26, Dane::DoborWaterData) {}
+    : RecordWindow(mainWindow, WindowList::Of<TfrmDoborWater>(), Dane::DoborWaterData) {}
 
 void TfrmDoborWater::Build() {
-    SelectionWindowOn::Build();
+    RecordWindow::Build();
     // Edit3Change, Edit8Change, Edit5Change, Edit1Change: the required capacity,
     // the relieving pressure and temperature and the back pressure change
     // nothing but the results.
@@ -24,11 +24,11 @@ void TfrmDoborWater::Build() {
 
 void TfrmDoborWater::Edit4Change() {
     ClearResults();
-    RecomputeRelievingPressure(FieldOf(&TDoborWaterData::RelievingPressure));
+    RecomputeRelievingPressure();
 }
 
 void TfrmDoborWater::Edit6Change() {
-    RecomputeRelievingPressure(FieldOf(&TDoborWaterData::RelievingPressure));
+    RecomputeRelievingPressure();
     // After the new p1, whose change empties the results: a new set pressure
     // shows no size and "0.0" for d and the capacity.
     ZeroResults();

@@ -3,11 +3,11 @@
 // pressure, whose water capacity covers a required relieving capacity. Its
 // inputs and last results live in Dane::DoborWaterData.
 
+#include "app/RecordWindow.h"
 #include "data/Records.h"
-#include "selection/SelectionWindow.h"
 #include "selection/WaterSelection.h"
 
-class TfrmDoborWater : public SelectionWindowOn<TDoborWaterData> {
+class TfrmDoborWater : public RecordWindow<TDoborWaterData> {
     Q_OBJECT
 public:
     explicit TfrmDoborWater(QWidget* mainWindow);

@@ -1,5 +1,6 @@
 #include "selection/Ekspansja.h"
 
+#include "app/WindowList.h"
 #include "data/Dane.h"
 
 #include <QAbstractButton>
@@ -8,9 +9,8 @@
 #include <QSpinBox>
 
 TfrmEkspansja::TfrmEkspansja(QWidget* mainWindow)
-    : SelectionWindowOn(mainWindow, QStringLiteral("frmEkspansja"), &Dane::ExpansionSelectionActive,
-                        27, Dane::EkspansjaData, false,
-                        ButtonNames{"Button1", "Button2", "Button3", "Button4"}) {
+    : RecordWindow(mainWindow, WindowList::Of<TfrmEkspansja>(), Dane::EkspansjaData, false,
+                   ButtonNames{"Button1", "Button2", "Button3", "Button4"}) {
     SetGroupTitles(GroupTitles::Framed());
 }
 
@@ -30,7 +30,7 @@ void TfrmEkspansja::Build() {
                             QStringLiteral("pośrednio (przyrost temperatury w czasie)")},
                            27);
     connect(items_, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
-    SelectionWindowOn::Build();
+    RecordWindow::Build();
 
     FieldOf(&TEkspansjaData::WaterTemp)
         ->setToolTip(QStringLiteral("Dopuszczalny zakres: 5 - 150 st. C"));
@@ -64,7 +64,7 @@ void TfrmEkspansja::RadioGroup1Click() {
 }
 
 void TfrmEkspansja::FormActivate() {
-    SelectionWindowOn::FormActivate();
+    RecordWindow::FormActivate();
     RadioGroup1Click();
 }
 

@@ -7,14 +7,14 @@
 // and last results live in Dane::EkspansjaData; its fields keep their own
 // texts when it is shown again, and its result fields may be typed into.
 
+#include "app/RecordWindow.h"
 #include "data/Records.h"
 #include "selection/EkspansjaSelection.h"
-#include "selection/SelectionWindow.h"
 
 class QButtonGroup;
 class QSpinBox;
 
-class TfrmEkspansja : public SelectionWindowOn<TEkspansjaData> {
+class TfrmEkspansja : public RecordWindow<TEkspansjaData> {
     Q_OBJECT
 public:
     explicit TfrmEkspansja(QWidget* mainWindow);

@@ -12,15 +12,15 @@
 // the record's table restores.
 
 #include "app/FieldForm.h"
-#include "selection/SelectionWindow.h"
+#include "app/RecordWindow.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QSpinBox>
 
-template <class Record> class ExchangerWindowOn : public SelectionWindowOn<Record> {
-    using Base = SelectionWindowOn<Record>;
+template <class Record> class ExchangerWindowOn : public RecordWindow<Record> {
+    using Base = RecordWindow<Record>;
 
 public:
     // Item 0 ("wężownicowy") enables the coil diameter with its labels and
@@ -34,8 +34,8 @@ public:
     QSpinBox* SpinEdit1 = nullptr;
 
 protected:
-    ExchangerWindowOn(QWidget* mainWindow, const QString& name, bool* activeFlag, Record& record)
-        : Base(mainWindow, name, activeFlag, 0, record, false,
+    ExchangerWindowOn(QWidget* mainWindow, const WindowList::Entry& entry, Record& record)
+        : Base(mainWindow, entry, record, false,
                ButtonNames{"Button1", "Button2", "Button3", "Button4"}) {}
 
     void BeforeRow(const Fields::Field<Record>& f) override {

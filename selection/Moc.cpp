@@ -1,5 +1,6 @@
 #include "selection/Moc.h"
 
+#include "app/WindowList.h"
 #include "data/Dane.h"
 
 #include <QLineEdit>
@@ -7,11 +8,10 @@
 
 // The window itself has no help context number.
 TfrmMoc::TfrmMoc(QWidget* mainWindow)
-    : SelectionWindowOn(mainWindow, QStringLiteral("frmMoc"), &Dane::PowerSelectionActive, 0,
-                        Dane::MocData) {}
+    : RecordWindow(mainWindow, WindowList::Of<TfrmMoc>(), Dane::MocData) {}
 
 void TfrmMoc::Build() {
-    SelectionWindowOn::Build();
+    RecordWindow::Build();
     ZeroResultsOnEveryChange(FieldOf(&TMocData::RequiredPower));
     // In this window the read-only fields keep their tab stops, and the focus
     // passes through the valve type group between b1 and p1.

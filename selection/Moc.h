@@ -3,11 +3,11 @@
 // the chosen set pressure, whose saturated-steam capacity carries away a
 // required heat power. Its inputs and last results live in Dane::MocData.
 
+#include "app/RecordWindow.h"
 #include "data/Records.h"
 #include "selection/PowerSelection.h"
-#include "selection/SelectionWindow.h"
 
-class TfrmMoc : public SelectionWindowOn<TMocData> {
+class TfrmMoc : public RecordWindow<TMocData> {
     Q_OBJECT
 public:
     explicit TfrmMoc(QWidget* mainWindow);

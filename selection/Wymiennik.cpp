@@ -1,10 +1,10 @@
 #include "selection/Wymiennik.h"
 
+#include "app/WindowList.h"
 #include "data/Dane.h"
 
 TfrmWymiennik::TfrmWymiennik(QWidget* mainWindow)
-    : ExchangerWindowOn(mainWindow, QStringLiteral("frmWymiennik"), &Dane::ExchangerSelectionActive,
-                        Dane::WymiennikData) {
+    : ExchangerWindowOn(mainWindow, WindowList::Of<TfrmWymiennik>(), Dane::WymiennikData) {
     // " Dane " and " Wyniki obliczeń " between blanks, the inner groups without.
     GroupTitles titles;
     titles.data = GroupTitles::Framed().data;

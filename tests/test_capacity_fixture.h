@@ -72,8 +72,8 @@ protected:
         main.reset();
     }
 
-    void Register(CapacityWindow* window, bool* flag) {
-        window->SetValveDialog(wybor);
+    void Register(FormWindow* window, bool* flag) {
+        window->SetChoiceDialog(wybor);
         EXPECT_TRUE(wybor->AddWindow(flag, window->ValveFields()));
     }
 
@@ -111,7 +111,7 @@ protected:
     }
     static QString UnitOf(QWidget* window, const char* field) {
         QLabel* unit =
-            window->findChild<QLabel*>(QStringLiteral("Unit_") + QString::fromLatin1(field));
+            window->findChild<QLabel*>(QStringLiteral("Unit") + QString::fromLatin1(field));
         return unit ? unit->text() : QString();
     }
 

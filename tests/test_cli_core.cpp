@@ -391,7 +391,13 @@ TEST_F(CliCapacity, WaterGivesTheRecordOfOblicz) {
                       "Wielkość :             1 1/4\"\n"
                       "d :                    27.00 [mm]\n"
                       "Ciśnienie nastawy :    7.00 [bar]\n"
-                      "Przepustowość:         " +
+                      "αc (10%) :             " +
+                          Convert::FixedText(expected.AlphaLiquid10, 4, 2) +
+                          "\n"
+                          "αc (25%) :             " +
+                          Convert::FixedText(expected.AlphaLiquid25, 4, 2) +
+                          "\n"
+                          "Przepustowość:         " +
                           Convert::ResultText(expected.Capacity) + " [kg/h]\n" + QString(23, ' ') +
                           Convert::ResultText(expected.VolumeCapacity) + " [m³/h]\n");
 }

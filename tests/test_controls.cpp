@@ -39,7 +39,9 @@ QString TextOf(const QWidget* w) {
 
 struct Control {
     QPoint place;
-    QString line;
+    int tab;      // place in the focus chain, 0 = none
+    QString line; // name, class, text, place and size
+    QString more; // help number, hint and state
 };
 
 // One line per control of the window: the window itself first, then its
@@ -60,24 +62,23 @@ QStringList Record(QWidget* window) {
             !c->isVisibleTo(window))
             continue;
         const QPoint at = c->mapTo(window, QPoint(0, 0));
-        QString line =
+        const QString line =
             QStringLiteral("  %1 %2 \"%3\" %4,%5 %6x%7")
                 .arg(c->objectName(), QLatin1String(c->metaObject()->className()), TextOf(c))
                 .arg(at.x())
                 .arg(at.y())
                 .arg(c->width())
                 .arg(c->height());
-        if (tab.contains(c))
-            line += QStringLiteral(" tab=%1").arg(tab.value(c));
+        QString more;
         if (const int help = Help::HelpContextOf(c))
-            line += QStringLiteral(" help=%1").arg(help);
+            more += QStringLiteral(" help=%1").arg(help);
         if (!c->toolTip().isEmpty())
-            line += QStringLiteral(" hint=\"%1\"").arg(c->toolTip());
+            more += QStringLiteral(" hint=\"%1\"").arg(c->toolTip());
         if (const auto* edit = qobject_cast<const QLineEdit*>(c); edit && edit->isReadOnly())
-            line += QStringLiteral(" read-only");
+            more += QStringLiteral(" read-only");
         if (!c->isEnabled())
-            line += QStringLiteral(" disabled");
-        controls.push_back({at, line});
+            more += QStringLiteral(" disabled");
+        controls.push_back({at, tab.value(c), line, more});
     }
     std::stable_sort(controls.begin(), controls.end(), [](const Control& a, const Control& b) {
         return a.place.y() != b.place.y() ? a.place.y() < b.place.y() : a.place.x() < b.place.x();
@@ -89,8 +90,17 @@ QStringList Record(QWidget* window) {
                              .arg(window->width())
                              .arg(window->height())
                              .arg(Help::HelpContextOf(window))};
+    // The tab order as a cycle, counted from the first control of the form
+    // that takes the focus by Tab.
+    const auto first =
+        std::find_if(controls.begin(), controls.end(), [](const Control& c) { return c.tab > 0; });
+    const int from = first == controls.end() ? 1 : first->tab;
+    const int count = static_cast<int>(tab.size());
     for (const Control& c : controls)
-        lines << c.line;
+        lines << c.line +
+                     (c.tab ? QStringLiteral(" tab=%1").arg((c.tab - from + count) % count + 1)
+                            : QString()) +
+                     c.more;
     return lines;
 }
 

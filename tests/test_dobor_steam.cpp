@@ -55,7 +55,7 @@ TEST_F(DoborPara, FormControlsLabelsAndHelp) {
     EXPECT_EQ(window->objectName(), "frmDoborPara");
     EXPECT_EQ(window->windowTitle(), "   Dobór zaworu - para wodna nasycona");
     EXPECT_EQ(Help::HelpContextOf(window), 11);
-    EXPECT_EQ(window->ValveTypeDialog(), dobor);
+    EXPECT_EQ(window->ChoiceDialog(), dobor);
 
     struct Row {
         const char* field;
@@ -283,23 +283,29 @@ TEST_F(DoborPara, TheDialogFillsTheSelectionWindowActivatedLast) {
 // The frame as a later window builds it: a control across "Dane" above its
 // rows, the rows' labels for enabling them with their fields.
 TEST_F(DoborPara, TheFrameTakesAControlAcrossDane) {
-    class Window : public SelectionWindow {
+    class Window : public FormWindow {
     public:
         explicit Window(QWidget* main)
-            : SelectionWindow(main, QStringLiteral("frmTest"), QStringLiteral("   Test"),
-                              &Dane::AirSelectionActive, 25) {}
+            : FormWindow(main, QStringLiteral("frmTest"), QStringLiteral("   Test"),
+                         Group::Selection, &Dane::AirSelectionActive, 25) {}
+        CapacityValveFields ValveFields() override { return {}; }
+        SelectionValveFields ValveTypeFields() override {
+            EnsureBuilt();
+            return {typeField_, setPressureField_};
+        }
         void Build() override {
             AddDataWidget(new QGroupBox(QStringLiteral("Sposób"), this));
             edit = AddNumericField(QStringLiteral("Edit9"), QStringLiteral("Niepoprawna!"));
-            AddDataRow({edit, QStringLiteral("Wydajność :"), QStringLiteral("[m3/min]")}, 34);
+            AddDataRow(
+                {edit, QStringLiteral("Wydajność :"), QStringLiteral("[m3/min]"), 34, QString()});
             AddValveTypeGroup(NewField(QStringLiteral("Edit11")), NewField(QStringLiteral("Edit6")),
                               false);
             AddResultsGroup({{NewField(QStringLiteral("Edit10")), QStringLiteral("Przepustowość :"),
-                              QStringLiteral("[kg/h]")}});
+                              QStringLiteral("[kg/h]"), 0, QString()}},
+                            {true});
             AddButtons();
         }
         void Button1Click() override {}
-        void Button4Click() override {}
         NumEdit* edit = nullptr;
     };
     auto* w = new Window(main.get());

@@ -18,7 +18,7 @@ namespace {
 // A window's form names: its inputs and its results, the required flow first.
 struct Form {
     const char* name;
-    std::function<SelectionWindow*(QWidget*)> make;
+    std::function<FormWindow*(QWidget*)> make;
     bool* flag;
     const char *network, *permissible, *coil, *plate;
     std::vector<const char*> results; // M, size, d, m
@@ -89,7 +89,7 @@ class Exchangers : public Exchanger, public ::testing::WithParamInterface<Form> 
 TEST_P(Exchangers, KindEnablesItsFieldAndChangesEmptyTheResultsTheyConcern) {
     const Form& f = GetParam();
     QWidget* window = f.make(main.get());
-    Connect(static_cast<SelectionWindow*>(window), f.flag);
+    Connect(static_cast<FormWindow*>(window), f.flag);
     ShowAndActivate(window);
     ChooseKind(window, 1);
     EXPECT_FALSE(Field(window, f.coil)->isEnabled());
@@ -176,7 +176,7 @@ TEST_F(Exchanger, SteamWaterEndsBeforeTheWalkWhenTheNetworkIsNotAbove) {
 TEST_F(Exchanger, ReportsPrintTheLastSelection) {
     auto* water = Open<TfrmWymiennik>();
     int written = 0;
-    auto expect = [&](SelectionWindow* window, const Report::Content& report,
+    auto expect = [&](FormWindow* window, const Report::Content& report,
                       std::initializer_list<const char*> wanted) {
         const QStringList lines =
             PdfLines(SavePdf(window, QStringLiteral("report%1.pdf").arg(++written), "Button2"));

@@ -6,9 +6,9 @@
 
 #include "GuiTest.h"
 #include "app/Kalmo3.h"
+#include "app/RecordWindow.h"
 #include "data/Dane.h"
 #include "report/ReportOutput.h"
-#include "selection/SelectionWindow.h"
 #include "valves/Dobor_zaworu.h"
 
 #include <QDir>
@@ -45,8 +45,8 @@ protected:
 
     // Wired as at start: "Wybór zaworu" runs the dialog, and "OK" there fills
     // the window's type and set pressure while its selection flag is set.
-    void Connect(SelectionWindow* window, bool* selectionFlag) {
-        window->SetValveTypeDialog(dobor);
+    void Connect(FormWindow* window, bool* selectionFlag) {
+        window->SetChoiceDialog(dobor);
         EXPECT_TRUE(
             dobor->AddLazyWindow(selectionFlag, [window] { return window->ValveTypeFields(); }));
     }

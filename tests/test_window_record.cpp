@@ -80,7 +80,7 @@ Window Selection(const char* name, bool* flag, const char* requirement, const ch
 
 QWidget* OpenAirCapacity(WindowRecord& t) {
     auto* w = new TfrmFlow_air(t.main.get());
-    w->SetValveDialog(t.wybor);
+    w->SetChoiceDialog(t.wybor);
     EXPECT_TRUE(t.wybor->AddWindow(&Dane::AirCapacityActive, w->ValveFields()));
     return w;
 }
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, Reopen, ::testing::ValuesIn(kWindows), [](cons
 TEST_F(WindowRecord, GroupCaptions) {
     const QString type = QStringLiteral("Wybrany typ zaworu bezpieczeństwa");
     const struct {
-        SelectionWindow* window;
+        FormWindow* window;
         std::vector<QString> captions; // GroupBox1 to GroupBox4
     } cases[] = {
         {new TfrmDoborAir(main.get()), {" Dane ", ' ' + type + ' ', " Wyniki obliczeń "}},

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -189,6 +190,15 @@ public:
         connect(home, &QPushButton::clicked, this, [this] { Show(TopicUrl(ContentsPage)); });
         connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
         connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkInContents);
+
+        // Ctrl+F: the search tab, ready for typing.
+        auto* find = new QShortcut(QKeySequence::Find, this);
+        connect(find, &QShortcut::activated, this, [this] {
+            if (auto* query = findChild<QHelpSearchQueryWidget*>()) {
+                tabs_->setCurrentWidget(query->parentWidget());
+                query->setFocus(Qt::ShortcutFocusReason);
+            }
+        });
     }
 
     // Shows a topic of the help file; a topic that is not there shows the contents.

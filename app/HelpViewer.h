@@ -14,7 +14,7 @@
 // the tabs "Spis treści" ("HelpContents"), "Indeks" (filter "HelpIndexFilter", list
 // "HelpIndexList") and "Szukaj" (query "HelpSearchQuery", hits "HelpSearchResults"),
 // page "HelpBrowser" (a QTextBrowser), buttons "HelpBack", "HelpForward" and
-// "HelpHome".
+// "HelpHome". Ctrl+F opens the search tab.
 
 #include <QObject>
 

@@ -63,6 +63,11 @@ void CalcWindow::UpdateMenus() const {
         menus->UpdateCalculationMenus();
 }
 
+void CalcWindow::TellActivated() {
+    if (auto* menus = dynamic_cast<CalculationMenus*>(parentWidget()))
+        menus->CalculationActivated(this);
+}
+
 void CalcWindow::FormActivate() {
     SetActiveFlag();
     if (printButton_)
@@ -157,8 +162,10 @@ void CalcWindow::hideEvent(QHideEvent* event) {
 bool CalcWindow::event(QEvent* event) {
     // A window manager may deliver the activation of a click after the window
     // was closed by that click; a hidden window is not activated.
-    if (event->type() == QEvent::WindowActivate && !isHidden())
+    if (event->type() == QEvent::WindowActivate && !isHidden()) {
         FormActivate();
+        TellActivated();
+    }
     return QWidget::event(event);
 }
 

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+class CalcWindow;
 class NumEdit;
 class QLineEdit;
 class QPushButton;
@@ -22,10 +23,15 @@ class QPushButton;
 // window asks for the state to be decided again whenever it is shown or
 // hidden; the state follows from what is shown, never from the order in
 // which the window manager delivers these events.
+//
+// It also keeps the calculation window activated last while it is shown:
+// what the "Plik" menu does with "the current calculation" (the print
+// preview) works on that window.
 class CalculationMenus {
 public:
     virtual ~CalculationMenus() = default;
     virtual void UpdateCalculationMenus() = 0;
+    virtual void CalculationActivated(CalcWindow* /*window*/) {}
 };
 
 class CalcWindow : public QWidget {
@@ -110,6 +116,7 @@ private:
     const Field* FieldOf(const NumEdit* edit) const;
     void SetActiveFlag();
     void UpdateMenus() const;
+    void TellActivated();
 
     Group group_;
     bool* activeFlag_;

@@ -4,14 +4,21 @@
 #include "data/Dane.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDesktopServices>
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResultWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,11 +26,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextBrowser>
-#include <QTextDocumentFragment>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,9 +41,10 @@ namespace Help {
 namespace {
 
 const char* const HelpContextProperty = "HelpContext";
+const QString CollectionFile = QStringLiteral("kalmo.qhc");
+// The namespace and folder that make_helpproject gives the topics.
+const QString TopicRoot = QStringLiteral("qthelp://kalmo.pomoc/pomoc/");
 const QString ContentsPage = QStringLiteral("index.html");
-const QString IndexPage = QStringLiteral("indeks.html");
-const QString ContextsFile = QStringLiteral("contexts.txt");
 
 // Before the main window has recorded the program directory, the executable's own
 // directory is the same place.
@@ -45,99 +55,90 @@ QString HelpDir() {
     return programDir + QStringLiteral("help/");
 }
 
-QString ReadText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QString::fromUtf8(file.readAll());
+QUrl TopicUrl(const QString& file) {
+    return QUrl(TopicRoot + file);
 }
 
-// The topic file of a help context number from contexts.txt, or an empty text.
-QString TopicFile(int context) {
-    if (context == 0) {
-        return {};
-    }
-    const QStringList lines = ReadText(HelpDir() + ContextsFile).split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        if (line.startsWith(QLatin1Char('#'))) {
-            continue;
-        }
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        bool isNumber = false;
-        if (fields.size() >= 2 && fields[0].trimmed().toInt(&isNumber) == context && isNumber) {
-            return fields[1].trimmed();
-        }
-    }
-    return {};
+// The engine writes into its collection (its settings, the record of what the search
+// index holds) and beside it (the search index). The installed collection is
+// read-only, so the engine gets a copy in the user's cache folder, one per program
+// directory, made again when the installed one is newer. Without a cache folder it
+// reads the installed one.
+QString WritableCollection(const QString& installed) {
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty())
+        return installed;
+    const QByteArray place =
+        QCryptographicHash::hash(HelpDir().toUtf8(), QCryptographicHash::Md5).toHex().left(12);
+    const QString dir = cache + QStringLiteral("/help-") + QString::fromLatin1(place);
+    const QString copy = dir + QLatin1Char('/') + CollectionFile;
+    const QFileInfo copied(copy);
+    if (copied.isFile() && copied.lastModified() >= QFileInfo(installed).lastModified())
+        return copy;
+    QHelpEngineCore source(installed);
+    source.setReadOnly(true);
+    if (!source.setupData() || !QDir().mkpath(dir))
+        return installed;
+    QFile::remove(copy);
+    // The copy names the compressed help by its path in the program directory.
+    return source.copyCollectionFile(copy) ? copy : installed;
 }
 
-// A file of the help folder, with an optional "#anchor", that exists on disk.
-bool TopicExists(const QString& fileAndAnchor) {
-    const QString file = fileAndAnchor.section(QLatin1Char('#'), 0, 0);
-    return !file.isEmpty() && QFileInfo(HelpDir() + file).isFile();
-}
-
-QUrl TopicUrl(const QString& fileAndAnchor) {
-    QUrl url = QUrl::fromLocalFile(HelpDir() + fileAndAnchor.section(QLatin1Char('#'), 0, 0));
-    const QString anchor = fileAndAnchor.section(QLatin1Char('#'), 1);
-    if (!anchor.isEmpty()) {
-        url.setFragment(anchor);
-    }
-    return url;
-}
-
-QString PlainText(const QString& html) {
-    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
-}
-
-// Letters without their Polish diacritics and case, so that "cisnienie" finds "Ciśnienie".
-QString Folded(const QString& text) {
-    QString folded;
-    for (QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() == QChar::Mark_NonSpacing) {
-            continue;
-        }
-        if (c == QChar(0x0142) || c == QChar(0x0141)) { // ł, Ł
-            c = QLatin1Char('l');
-        }
-        folded += c;
-    }
-    return folded.toCaseFolded();
-}
-
-struct Entry {
-    bool isGroup;
-    QString text;
-    QString file; // topic file with an optional anchor; empty for a group
-};
-
-// The group headings (h2) and topic links (list items) of the contents or index page.
-QList<Entry> PageEntries(const QString& page) {
-    static const QRegularExpression entry(
-        QStringLiteral(R"re(<h2[^>]*>(.*?)</h2>|<li>\s*<a\s+href="([^"]+)"[^>]*>(.*?)</a>)re"),
-        QRegularExpression::DotMatchesEverythingOption | QRegularExpression::CaseInsensitiveOption);
-    QList<Entry> entries;
-    auto it = entry.globalMatch(ReadText(HelpDir() + page));
-    while (it.hasNext()) {
-        const QRegularExpressionMatch match = it.next();
-        if (match.capturedLength(1) > 0) {
-            entries.append({true, PlainText(match.captured(1)), {}});
-        } else {
-            entries.append({false, PlainText(match.captured(3)), match.captured(2)});
+// SQLite's tokenizer of Qt Help's search takes the diacritics off ś, ą, ę, ć, ń, ó,
+// ź and ż, in the index and in the query alike, but not off ł, which has no
+// decomposition. So every indexed page gets the folded forms of its words with ł
+// appended to its indexed text, once: "wlasciwe" then finds "właściwe" as
+// "wlasciwy" finds "właściwy". The index is Qt Help's own SQLite file ("info" holds
+// each page's text, its triggers keep the full-text tables in step).
+void FoldIndexedL(const QString& indexFolder) {
+    const QString connection = QStringLiteral("kalmo-help-fold");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(indexFolder + QStringLiteral("/fts"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        if (db.open()) {
+            static const QRegularExpression withL(QStringLiteral("\\w*[łŁ]\\w*"),
+                                                  QRegularExpression::UseUnicodePropertiesOption);
+            QList<std::pair<qint64, QString>> changed;
+            QSqlQuery pages(QStringLiteral("SELECT id, data FROM info"), db);
+            while (pages.next()) {
+                const QString text = pages.value(1).toString();
+                QStringList words;
+                for (auto it = withL.globalMatch(text); it.hasNext();) {
+                    const QString word = Folded(it.next().captured());
+                    if (!words.contains(word))
+                        words.append(word);
+                }
+                const QString tail = QStringLiteral("\n") + words.join(QLatin1Char(' '));
+                if (!words.isEmpty() && !text.endsWith(tail))
+                    changed.append({pages.value(0).toLongLong(), text + tail});
+            }
+            db.transaction();
+            QSqlQuery update(db);
+            update.prepare(QStringLiteral("UPDATE info SET data = ? WHERE id = ?"));
+            for (const auto& [id, text] : changed) {
+                update.addBindValue(text);
+                update.addBindValue(id);
+                update.exec();
+            }
+            db.commit();
         }
     }
-    return entries;
+    QSqlDatabase::removeDatabase(connection);
 }
 
-// Reads every page as UTF-8 from disk, each time it is shown.
+// Reads every page from the help file, each time it is shown.
 class TopicBrowser : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
+    QHelpEngine* engine = nullptr;
 
     QVariant loadResource(int type, const QUrl& name) override {
-        if (type == QTextDocument::HtmlResource && name.isLocalFile()) {
-            return ReadText(name.toLocalFile());
+        if (engine && name.scheme() == QLatin1String("qthelp")) {
+            const QByteArray bytes = engine->fileData(name);
+            if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
+                return QString::fromUtf8(bytes);
+            return bytes;
         }
         return QTextBrowser::loadResource(type, name);
     }
@@ -164,25 +165,8 @@ public:
         buttons->addWidget(home);
         buttons->addStretch();
 
-        contents_ = new QTreeWidget;
-        contents_->setObjectName(QStringLiteral("HelpContents"));
-        contents_->setHeaderHidden(true);
-
-        filter_ = new QLineEdit;
-        filter_->setObjectName(QStringLiteral("HelpIndexFilter"));
-        filter_->setPlaceholderText(QStringLiteral("Wpisz szukane hasło"));
-        index_ = new QListWidget;
-        index_->setObjectName(QStringLiteral("HelpIndexList"));
-        auto* indexPage = new QWidget;
-        auto* indexLayout = new QVBoxLayout(indexPage);
-        indexLayout->setContentsMargins(0, 0, 0, 0);
-        indexLayout->addWidget(filter_);
-        indexLayout->addWidget(index_);
-
-        auto* tabs = new QTabWidget;
-        tabs->setObjectName(QStringLiteral("HelpTabs"));
-        tabs->addTab(contents_, QStringLiteral("Spis treści"));
-        tabs->addTab(indexPage, QStringLiteral("Indeks"));
+        tabs_ = new QTabWidget;
+        tabs_->setObjectName(QStringLiteral("HelpTabs"));
 
         browser_ = new TopicBrowser;
         browser_->setObjectName(QStringLiteral("HelpBrowser"));
@@ -190,7 +174,7 @@ public:
 
         auto* splitter = new QSplitter(Qt::Horizontal);
         splitter->setObjectName(QStringLiteral("HelpSplitter"));
-        splitter->addWidget(tabs);
+        splitter->addWidget(tabs_);
         splitter->addWidget(browser_);
         splitter->setStretchFactor(1, 1);
         splitter->setSizes({320, 640});
@@ -203,47 +187,31 @@ public:
         connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
         connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
         connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
-        connect(home, &QPushButton::clicked, this, [this] { Show(ContentsPage); });
+        connect(home, &QPushButton::clicked, this, [this] { Show(TopicUrl(ContentsPage)); });
         connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
-        connect(browser_, &QTextBrowser::sourceChanged, this,
-                [this](const QUrl& url) { MarkInContents(url.fileName()); });
+        connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkInContents);
 
-        const auto openTreeItem = [this](QTreeWidgetItem* item) {
-            const QString file = item->data(0, Qt::UserRole).toString();
-            if (!file.isEmpty()) {
-                Show(file);
-            }
-        };
-        connect(contents_, &QTreeWidget::itemClicked, this, openTreeItem);
-        connect(contents_, &QTreeWidget::itemActivated, this, openTreeItem);
-
-        const auto openIndexItem = [this](QListWidgetItem* item) {
-            Show(item->data(Qt::UserRole).toString());
-        };
-        connect(index_, &QListWidget::itemClicked, this, openIndexItem);
-        connect(index_, &QListWidget::itemActivated, this, openIndexItem);
-        connect(filter_, &QLineEdit::textChanged, this, &HelpWindow::ApplyFilter);
-        connect(filter_, &QLineEdit::returnPressed, this, [this, openIndexItem] {
-            if (QListWidgetItem* item = index_->currentItem(); item && !item->isHidden()) {
-                openIndexItem(item);
+        // Ctrl+F: the search tab, ready for typing.
+        auto* find = new QShortcut(QKeySequence::Find, this);
+        connect(find, &QShortcut::activated, this, [this] {
+            if (auto* query = findChild<QHelpSearchQueryWidget*>()) {
+                tabs_->setCurrentWidget(query->parentWidget());
+                query->setFocus(Qt::ShortcutFocusReason);
             }
         });
     }
 
-    // Shows a topic file of the help folder; a file that is not there shows the contents.
-    void Show(const QString& fileAndAnchor) {
-        LoadSidePanel();
-        if (TopicExists(fileAndAnchor)) {
-            Open(TopicUrl(fileAndAnchor));
-        } else if (TopicExists(ContentsPage)) {
-            Open(TopicUrl(ContentsPage));
-        } else {
+    // Shows a topic of the help file; a topic that is not there shows the contents.
+    void Show(const QUrl& topic) {
+        if (!OpenCollection()) {
+            browser_->clearHistory();
             browser_->setHtml(
                 QStringLiteral("<h1>Pomoc - KALMO</h1><p>Nie znaleziono plików pomocy "
                                "w katalogu:</p><p><b>%1</b></p>")
                     .arg(HelpDir().toHtmlEscaped()));
+        } else {
+            Open(HasTopic(topic) ? topic : TopicUrl(ContentsPage));
         }
-        MarkInContents(browser_->source().fileName());
         if (!isVisible())
             PlaceOnScreen();
         if (isMinimized()) {
@@ -255,7 +223,141 @@ public:
         activateWindow();
     }
 
+    QHelpEngine* Engine() const { return engine_; }
+
+    // The topic of a help context number: the keyword identifier "kalmo.N".
+    QUrl TopicOf(int context) {
+        const QList<QHelpLink> topics =
+            context != 0 && OpenCollection()
+                ? engine_->documentsForIdentifier(QStringLiteral("kalmo.%1").arg(context))
+                : QList<QHelpLink>();
+        return topics.isEmpty() ? TopicUrl(ContentsPage) : topics.first().url;
+    }
+
 private:
+    // The help engine of the program directory's collection, created when help is
+    // first shown (and again for another program directory). False when the
+    // collection or its compressed help is missing.
+    bool OpenCollection() {
+        const QString installed = HelpDir() + CollectionFile;
+        if (engine_ && installed_ == installed)
+            return true;
+        CloseCollection();
+        installed_ = installed;
+        if (!QFileInfo(installed).isFile())
+            return false;
+        const QString collection = WritableCollection(installed);
+        auto* engine = new QHelpEngine(collection, this);
+        engine->setReadOnly(collection == installed);
+        engine->setUsesFilterEngine(true);
+        if (!engine->setupData() || engine->registeredDocumentations().isEmpty() ||
+            !QFileInfo(engine->documentationFileName(engine->registeredDocumentations().first()))
+                 .isFile()) {
+            delete engine;
+            return false;
+        }
+        engine_ = engine;
+        browser_->engine = engine;
+        BuildSidePanel();
+        return true;
+    }
+
+    bool HasTopic(const QUrl& topic) const {
+        return !engine_->fileData(topic.adjusted(QUrl::RemoveFragment)).isEmpty();
+    }
+
+    void CloseCollection() {
+        browser_->engine = nullptr;
+        while (tabs_->count() > 0)
+            delete tabs_->widget(0);
+        contents_ = nullptr;
+        index_ = nullptr;
+        delete engine_;
+        engine_ = nullptr;
+    }
+
+    void BuildSidePanel() {
+        contents_ = engine_->contentWidget();
+        contents_->setObjectName(QStringLiteral("HelpContents"));
+        contents_->setHeaderHidden(true);
+        connect(contents_, &QHelpContentWidget::linkActivated, this, &HelpWindow::Open);
+        connect(contents_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+            if (const QHelpContentItem* item = engine_->contentModel()->contentItemAt(index))
+                Open(item->url());
+        });
+        connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
+                [this] { MarkInContents(browser_->source()); });
+        tabs_->addTab(contents_, QStringLiteral("Spis treści"));
+
+        auto* filter = new QLineEdit;
+        filter->setObjectName(QStringLiteral("HelpIndexFilter"));
+        filter->setPlaceholderText(QStringLiteral("Wpisz szukane hasło"));
+        index_ = engine_->indexWidget();
+        index_->setObjectName(QStringLiteral("HelpIndexList"));
+        auto* indexPage = new QWidget;
+        auto* indexLayout = new QVBoxLayout(indexPage);
+        indexLayout->setContentsMargins(0, 0, 0, 0);
+        indexLayout->addWidget(filter);
+        indexLayout->addWidget(index_);
+        const auto openDocuments = [this](const QList<QHelpLink>& documents) {
+            if (!documents.isEmpty())
+                Open(documents.first().url);
+        };
+        connect(index_, &QHelpIndexWidget::documentActivated, this,
+                [openDocuments](const QHelpLink& document) { openDocuments({document}); });
+        connect(index_, &QHelpIndexWidget::documentsActivated, this, openDocuments);
+        connect(index_, &QListView::clicked, index_, &QHelpIndexWidget::activateCurrentItem);
+        connect(filter, &QLineEdit::textChanged, this, &HelpWindow::FilterIndex);
+        connect(filter, &QLineEdit::returnPressed, index_, &QHelpIndexWidget::activateCurrentItem);
+        connect(engine_->indexModel(), &QHelpIndexModel::indexCreated, filter,
+                [this, filter] { FilterIndex(filter->text()); });
+        tabs_->addTab(indexPage, QStringLiteral("Indeks"));
+
+        QHelpSearchEngine* search = engine_->searchEngine();
+        QHelpSearchQueryWidget* query = search->queryWidget();
+        query->setObjectName(QStringLiteral("HelpSearchQuery"));
+        QHelpSearchResultWidget* hits = search->resultWidget();
+        hits->setObjectName(QStringLiteral("HelpSearchResults"));
+        auto* searchPage = new QWidget;
+        auto* searchLayout = new QVBoxLayout(searchPage);
+        searchLayout->setContentsMargins(0, 0, 0, 0);
+        searchLayout->addWidget(query);
+        searchLayout->addWidget(hits, 1);
+        // Searching waits for the index, which is built, or brought up to date, in
+        // the background when the engine starts.
+        query->setEnabled(false);
+        connect(search, &QHelpSearchEngine::indexingStarted, query,
+                [query] { query->setEnabled(false); });
+        connect(search, &QHelpSearchEngine::indexingFinished, query, [this, query] {
+            const QFileInfo collection(engine_->collectionFile());
+            FoldIndexedL(collection.absolutePath() + QStringLiteral("/.") +
+                         collection.completeBaseName());
+            query->setEnabled(true);
+        });
+        connect(query, &QHelpSearchQueryWidget::search, search,
+                [search, query] { search->search(query->searchInput()); });
+        connect(hits, &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::Open);
+        tabs_->addTab(searchPage, QStringLiteral("Szukaj"));
+    }
+
+    // Today's index matched words typed without their diacritics; Qt's filter does
+    // not fold them, so the list is filtered here. The keyword identifiers of the
+    // help context numbers have no name and are never listed.
+    void FilterIndex(const QString& text) {
+        const QString wanted = Folded(text.trimmed());
+        const QAbstractItemModel* model = index_->model();
+        QModelIndex first;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex item = model->index(row, 0);
+            const QString name = item.data().toString();
+            const bool shown = !name.isEmpty() && Folded(name).contains(wanted);
+            index_->setRowHidden(row, !shown);
+            if (shown && !first.isValid())
+                first = item;
+        }
+        index_->setCurrentIndex(first);
+    }
+
     // At most 960 × 640 and nine tenths of the screen of the window the user
     // works in. Beside that window, down to half that size where the screen
     // has no more room, so that help does not hide what it explains; help
@@ -283,16 +385,15 @@ private:
     }
 
     // The browser keeps the page it already shows; it is read again, so that the text on
-    // the screen is always that of the file.
+    // the screen is always that of the help file.
     void Open(const QUrl& url) {
         const bool samePage =
             url.adjusted(QUrl::RemoveFragment) == browser_->source().adjusted(QUrl::RemoveFragment);
         browser_->setSource(url);
         if (samePage) {
             browser_->reload();
-            if (url.hasFragment()) {
+            if (url.hasFragment())
                 browser_->scrollToAnchor(url.fragment());
-            }
         }
     }
 
@@ -303,70 +404,21 @@ private:
             QDesktopServices::openUrl(link);
             return;
         }
-        const QUrl base =
-            browser_->source().isValid() ? browser_->source() : QUrl::fromLocalFile(HelpDir());
-        const QUrl target = base.resolved(link);
-        if (target.isLocalFile() && QFileInfo(target.toLocalFile()).isFile()) {
-            browser_->setSource(target);
-        } else {
-            Show(ContentsPage);
-        }
+        const QUrl target = browser_->source().resolved(link);
+        Show(engine_ && HasTopic(target) ? target : TopicUrl(ContentsPage));
     }
 
-    void LoadSidePanel() {
-        contents_->clear();
-        QTreeWidgetItem* group = nullptr;
-        for (const Entry& entry : PageEntries(ContentsPage)) {
-            if (entry.isGroup) {
-                group = new QTreeWidgetItem(contents_, {entry.text});
-                group->setExpanded(true);
-            } else {
-                auto* item = group ? new QTreeWidgetItem(group, {entry.text})
-                                   : new QTreeWidgetItem(contents_, {entry.text});
-                item->setData(0, Qt::UserRole, entry.file);
-                item->setToolTip(0, entry.text);
-            }
-        }
-
-        index_->clear();
-        for (const Entry& entry : PageEntries(IndexPage)) {
-            if (!entry.isGroup) {
-                auto* item = new QListWidgetItem(entry.text, index_);
-                item->setData(Qt::UserRole, entry.file);
-                item->setToolTip(entry.text);
-            }
-        }
-        ApplyFilter(filter_->text());
+    void MarkInContents(const QUrl& url) {
+        if (contents_)
+            contents_->setCurrentIndex(contents_->indexOf(url.adjusted(QUrl::RemoveFragment)));
     }
 
-    void ApplyFilter(const QString& text) {
-        const QString wanted = Folded(text.trimmed());
-        QListWidgetItem* first = nullptr;
-        for (int row = 0; row < index_->count(); ++row) {
-            QListWidgetItem* item = index_->item(row);
-            const bool shown = Folded(item->text()).contains(wanted);
-            item->setHidden(!shown);
-            if (shown && !first) {
-                first = item;
-            }
-        }
-        index_->setCurrentItem(first);
-    }
-
-    void MarkInContents(const QString& file) {
-        for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
-            if ((*it)->data(0, Qt::UserRole).toString().section(QLatin1Char('#'), 0, 0) == file) {
-                contents_->setCurrentItem(*it);
-                return;
-            }
-        }
-        contents_->setCurrentItem(nullptr);
-    }
-
-    QTreeWidget* contents_;
-    QLineEdit* filter_;
-    QListWidget* index_;
-    QTextBrowser* browser_;
+    QTabWidget* tabs_;
+    TopicBrowser* browser_;
+    QHelpEngine* engine_ = nullptr;
+    QHelpContentWidget* contents_ = nullptr;
+    QHelpIndexWidget* index_ = nullptr;
+    QString installed_;
 };
 
 QPointer<HelpWindow> TheWindow;
@@ -447,11 +499,12 @@ protected:
 } // namespace
 
 void ShowContents() {
-    Window()->Show(ContentsPage);
+    Window()->Show(TopicUrl(ContentsPage));
 }
 
 void ShowTopic(int context) {
-    Window()->Show(TopicFile(context));
+    HelpWindow* window = Window();
+    window->Show(window->TopicOf(context));
 }
 
 void SetHelpContext(QObject* widgetOrAction, int context) {
@@ -474,6 +527,22 @@ void InstallF1Handler(QApplication* app) {
 
 QWidget* Viewer() {
     return TheWindow;
+}
+
+QHelpEngine* Engine() {
+    return TheWindow ? TheWindow->Engine() : nullptr;
+}
+
+QString Folded(const QString& text) {
+    QString folded;
+    for (QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        if (c == QChar(0x0142) || c == QChar(0x0141)) // ł, Ł
+            c = QLatin1Char('l');
+        folded += c;
+    }
+    return folded.toCaseFolded();
 }
 
 } // namespace Help

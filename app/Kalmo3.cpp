@@ -7,11 +7,13 @@
 #include "app/Oprogramie.h"
 #include "app/WindowList.h"
 #include "data/Dane.h"
+#include "report/ReportOutput.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -25,6 +27,13 @@ TfrmKalmo3::TfrmKalmo3(QWidget* parent) : QMainWindow(parent) {
     QMenuBar* bar = menuBar();
     QMenu* plik = bar->addMenu(QStringLiteral("Plik"));
     plik->setObjectName(QStringLiteral("Plik1"));
+    plik->addSeparator();
+    QAction* preview = AddItem(plik, QStringLiteral("Podgląd wydruku…"),
+                               QStringLiteral("Podgldwydruku1"), &TfrmKalmo3::Podgldwydruku1Click);
+    preview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    // The calculation windows are windows of their own.
+    preview->setShortcutContext(Qt::ApplicationShortcut);
+    plik->addSeparator();
     AddItem(plik, QStringLiteral("Opcje"), QStringLiteral("Opcje1"), &TfrmKalmo3::Opcje1Click);
     AddItem(plik, QStringLiteral("&Koniec"), QStringLiteral("Koniec1"), &TfrmKalmo3::Koniec1Click);
 
@@ -76,6 +85,19 @@ void TfrmKalmo3::UpdateCalculationMenus() {
                                       [](const CalcWindow* w) { return !w->isHidden(); });
     for (int position : {1, 2})
         TopMenu(position)->menuAction()->setEnabled(enabled);
+}
+
+void TfrmKalmo3::CalculationActivated(CalcWindow* window) {
+    lastActivated_ = window;
+}
+
+CalcWindow* TfrmKalmo3::CurrentCalculation() const {
+    if (lastActivated_ && !lastActivated_->isHidden())
+        return lastActivated_;
+    const auto windows = findChildren<CalcWindow*>(Qt::FindDirectChildrenOnly);
+    const auto shown = std::find_if(windows.begin(), windows.end(),
+                                    [](const CalcWindow* w) { return !w->isHidden(); });
+    return shown == windows.end() ? nullptr : *shown;
 }
 
 void TfrmKalmo3::ShowWindow(const char* formName) {
@@ -132,6 +154,23 @@ void TfrmKalmo3::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void TfrmKalmo3::Podgldwydruku1Click() {
+    CalcWindow* window = CurrentCalculation();
+    if (!window) {
+        Messages::Warning(this,
+                          QStringLiteral("Nie otwarto okna obliczeń – nie ma czego pokazać."));
+        return;
+    }
+    const Calc::Outcome<Report::Content> report = window->LastReport();
+    if (!report) {
+        const Calc::Refusal why = report.refusal();
+        Messages::Warning(window, why.Message(),
+                          why.caption.isEmpty() ? Messages::Caution() : why.caption);
+        return;
+    }
+    Report::Preview(window, *report, Dane::PrintMode == Dane::PrintResultsAndCard);
 }
 
 void TfrmKalmo3::Opcje1Click() {

@@ -6,6 +6,7 @@
 #include "app/CalcWindow.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QMenu;
@@ -27,6 +28,12 @@ public:
     // Enables "Przepustowość" and "Dobór" when none of the calculation windows
     // (the CalcWindow children) is shown, disables them otherwise.
     void UpdateCalculationMenus() override;
+    void CalculationActivated(CalcWindow* window) override;
+
+    // The calculation window activated last while it is shown; a shown window
+    // that was never activated when there is none; nullptr when no calculation
+    // window is shown.
+    CalcWindow* CurrentCalculation() const;
 
     // True once the program has been told to end (by "Koniec" or the start-up check).
     bool Terminating() const { return terminating_; }
@@ -43,6 +50,9 @@ signals:
 public slots:
     // The items of "Przepustowość" and "Dobór" come from the list of windows
     // and show their windows through ShowWindow.
+    // "Podgląd wydruku…" (Ctrl+P, also in a calculation window): the print
+    // preview of the current calculation's report.
+    void Podgldwydruku1Click();
     void Opcje1Click();
     void Koniec1Click();
     void Spistreci1Click();
@@ -61,6 +71,7 @@ private:
     QAction* AddItem(QMenu* menu, const QString& text, const QString& name,
                      void (TfrmKalmo3::*handler)());
 
+    QPointer<CalcWindow> lastActivated_;
     TfrmOpcje* opcje_ = nullptr;
     TfrmKoniec* koniec_ = nullptr;
     TfrmOprogramie* oprogramie_ = nullptr;

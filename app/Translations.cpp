@@ -14,6 +14,11 @@ QTranslator* InstallPolish(QCoreApplication* app) {
         delete translator;
         return nullptr;
     }
+    auto* help = new QTranslator(app);
+    if (!help->load(QStringLiteral("qt_help_pl"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(help))
+        delete help;
     return translator;
 }
 

@@ -62,11 +62,14 @@ in Polish. kalmo-cli runs the same calculations from the command line.")
 
 # The libraries the executables and the PDF component link come from
 # dpkg-shlibdeps. Added to them are what the program loads at run time that no
-# library names: Polish texts of Qt's dialogs and the monospaced font the
-# reports are laid out in. (On Debian 12 the xcb platform plug-in and the JPEG
-# image plug-in ship in libqt6gui6, which the executables link.)
+# library names: Polish texts of Qt's dialogs, the monospaced font the reports
+# are laid out in, and the SQLite driver plug-in through which Qt Help reads
+# the help collection and its search index. (On Debian 12 the xcb platform
+# plug-in and the JPEG image plug-in ship in libqt6gui6, which the executables
+# link.)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-liberation | fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-translations-l10n, fonts-liberation | fonts-liberation2, libqt6sql6-sqlite")
 # The catalogue cards go to the printer through `lp`.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups-client")
 

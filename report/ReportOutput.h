@@ -37,6 +37,14 @@ Outcome Output(QWidget* window, const Content& content);
 // card when `withCard`. A cancelled dialog prints no card either.
 Outcome Print(QWidget* window, const Content& content, bool withCard);
 
+// The print preview ("PrintPreview": Qt's preview dialog in Polish, modal to
+// `window` and above it): the pages of the printer path on an A4 printer, drawn
+// by PrintOn. Its print button asks for a printer and prints them there,
+// whatever the print mode, followed by the catalogue card when `withCard`.
+// Printed when it printed; Cancelled when it was closed without printing;
+// Failed when a bitmap is missing (nothing is shown then) or the printer failed.
+Outcome Preview(QWidget* window, const Content& content, bool withCard);
+
 // The PDF path: save dialog ("SaveDialog": the content's title, filter "Pliki
 // PDF (*.pdf)", default suffix "pdf"; an existing file is replaced without a
 // question), then WritePdf.

@@ -17,7 +17,7 @@ execute_process(COMMAND ${WORK}/bin/kalmo WORKING_DIRECTORY ${WORK}
 if(NOT rc EQUAL 0 OR NOT out STREQUAL "dialog: frmOprogramie\n")
     message(FATAL_ERROR "the installed program ended with ${rc} and said:\n${out}")
 endif()
-foreach(file para.dat photo.jpg koniec.png kalmo.png help/index.html "SV20.N w centrum bezpieczeństwa SC70"
+foreach(file para.dat photo.jpg koniec.png kalmo.png help/kalmo.qhc help/kalmo.qch "SV20.N w centrum bezpieczeństwa SC70"
              001.bmp Res_037.bmp prxlogo.bmp karta_SV10_zawor_bezp_102k11.pdf libdspdf.so)
     if(NOT EXISTS ${WORK}/libexec/kalmo/${file})
         message(FATAL_ERROR "${file} is not installed beside the program")

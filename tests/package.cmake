@@ -1,7 +1,7 @@
 # Builds the Debian package in a scratch directory and checks that it holds every
 # run-time file, links on the PATH to real executables and desktop files that pass
 # their validators. Run with -DBUILD=<build directory> -DWORK=<scratch directory>
-# -DVERSION=<version> -DAPPSTREAM_ID=<id of the metadata>.
+# -DVERSION=<version> -DAPPSTREAM_ID=<id of the metadata> -DHELP_SEARCH=<help_search>.
 
 foreach(tool dpkg-deb dpkg-shlibdeps gzip)
     find_program(have_${tool} ${tool})
@@ -81,8 +81,8 @@ foreach(program kalmo kalmo-cli)
 endforeach()
 
 run(dpkg-deb -f ${deb} Version Depends Suggests)
-foreach(field "Version: ${VERSION}" "libqt6widgets6" "qt6-translations-l10n" "fonts-liberation"
-              "Suggests: cups-client")
+foreach(field "Version: ${VERSION}" "libqt6widgets6" "libqt6help6" "libqt6sql6-sqlite"
+              "qt6-translations-l10n" "fonts-liberation" "Suggests: cups-client")
     string(FIND "${out}" "${field}" at)
     if(at LESS 0)
         message(FATAL_ERROR "the control fields lack \"${field}\":\n${out}")
@@ -133,3 +133,19 @@ foreach(command IN LISTS commands)
         message(FATAL_ERROR "kalmo-cli.1 does not describe ${command}")
     endif()
 endforeach()
+
+# The help of the unpacked program directory is searched once. The engine keeps
+# its writable copy and search index in the user's cache folder (a scratch one
+# here), never in the program directory, which is read-only once installed.
+set(program ${root}/usr/libexec/kalmo)
+file(GLOB_RECURSE before LIST_DIRECTORIES true RELATIVE ${program} ${program}/*)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CACHE_HOME=${WORK}/cache
+                ${HELP_SEARCH} ${program} "karta katalogowa"
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 120)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "wydruk.html")
+    message(FATAL_ERROR "the installed help found no \"karta katalogowa\" (${rc}):\n${out}${err}")
+endif()
+file(GLOB_RECURSE after LIST_DIRECTORIES true RELATIVE ${program} ${program}/*)
+if(NOT before STREQUAL after)
+    message(FATAL_ERROR "searching the help wrote into the program directory")
+endif()

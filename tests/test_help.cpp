@@ -1,6 +1,8 @@
-// The help: every help context number of the windows and menus has its topic, the viewer
-// shows it, F1 finds the number of the nearest widget or of the highlighted menu item,
-// and whatever is missing falls back to the contents.
+// The help on Qt Help: every help context number of the windows and menus has its
+// topic in the help collection, the viewer shows it, F1 finds the number of the
+// nearest widget or of the highlighted menu item, the index lists the keywords of
+// the index page, the search finds the topics of the words a user types, with and
+// without diacritics, and whatever is missing falls back to the contents.
 
 #include "GuiTest.h"
 
@@ -11,22 +13,29 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHelpEngine>
+#include <QHelpIndexModel>
+#include <QHelpIndexWidget>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTreeWidget>
+#include <QTextDocumentFragment>
 
 namespace {
 
-const QString HelpDir = QStringLiteral(KALMO_TEST_PROGRAM_DIR "help/");
+// The topics as written; the program directory holds them as a help collection.
+const QString HelpDir = QStringLiteral(KALMO_TEST_SOURCE_DIR "/../resources/help/");
+const QString CollectionDir = QStringLiteral(KALMO_TEST_PROGRAM_DIR "help/");
 
 // Every help context number that a window, a control or a menu item carries.
 struct ContextUse {
@@ -151,10 +160,12 @@ TEST_P(HelpPage, LinksOnlyToExistingPages) {
 
 INSTANTIATE_TEST_SUITE_P(Pages, HelpPage, ::testing::ValuesIn(TopicPages()), ParamName);
 
-TEST(HelpFolder, HoldsTheContentsIndexAndTopics) {
+TEST(HelpFolder, HoldsTheContentsIndexAndTopicsAndTheProgramTheirCollection) {
     EXPECT_TRUE(TopicPages().contains("index.html"));
     EXPECT_TRUE(TopicPages().contains("indeks.html"));
     EXPECT_GE(TopicPages().size(), 30);
+    for (const char* file : {"kalmo.qhc", "kalmo.qch"})
+        EXPECT_TRUE(QFileInfo(CollectionDir + file).isFile()) << file;
 }
 
 class HelpViewer : public GuiTest {
@@ -163,42 +174,24 @@ protected:
         GuiTest::SetUp();
         Help::InstallF1Handler(qApp);
     }
-    // A help folder of the test's own, as the program directory.
-    void UseHelpFolder(const QMap<QString, QString>& files) {
+    // A help folder of the test's own, as the program directory, with these files
+    // of the build's collection.
+    void UseHelpFolder(const QStringList& files) {
         ASSERT_TRUE(temp.isValid());
         QDir(temp.path()).mkdir("help");
-        for (auto it = files.begin(); it != files.end(); ++it)
-            WriteHelpFile(it.key(), it.value());
+        for (const QString& file : files)
+            ASSERT_TRUE(QFile::copy(CollectionDir + file, temp.path() + "/help/" + file));
         Dane::ProgramDir = temp.path() + '/';
     }
-    void WriteHelpFile(const QString& name, const QString& text) {
-        QFile file(temp.path() + "/help/" + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
+    // Help shown and its search index ready.
+    static QHelpEngine* ReadyEngine() {
+        Help::ShowContents();
+        auto* query = Help::Viewer()->findChild<QHelpSearchQueryWidget*>("HelpSearchQuery");
+        EXPECT_TRUE(query && QTest::qWaitFor([query] { return query->isEnabled(); }, 30000));
+        return Help::Engine();
     }
     QTemporaryDir temp;
 };
-
-TEST_F(HelpViewer, NumbersWithoutATopicShowTheContents) {
-    for (int context : {0, 3, 28, 999, -1}) {
-        Help::ShowTopic(14);
-        Help::ShowTopic(context);
-        EXPECT_EQ(Shown(), "index.html") << context;
-    }
-    Help::ShowContents();
-    EXPECT_EQ(Shown(), "index.html");
-}
-
-TEST_F(HelpViewer, IsOneWindowReusedForEveryTopic) {
-    Help::ShowTopic(14);
-    QWidget* first = Help::Viewer();
-    Help::ShowContents();
-    EXPECT_EQ(Help::Viewer(), first);
-    EXPECT_FALSE(first->isModal());
-    // Stays on top of the calculation windows, and fits the screen.
-    EXPECT_TRUE(first->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(first->screen()->availableGeometry().contains(first->frameGeometry()));
-}
 
 // Help stands beside the window it explains: in the largest free strip beside
 // it, down to half its size; where none holds that, in the corner of the
@@ -249,25 +242,14 @@ TEST_F(HelpViewer, FirstShowingStandsBesideTheActiveWindowThenStays) {
     EXPECT_EQ(viewer->pos(), moved) << "an open help window stays where it stands";
 }
 
-TEST_F(HelpViewer, ReadsTheFilesEachTimeAndFallsBackWhenOneIsMissing) {
-    UseHelpFolder({{"contexts.txt", "# 16\ta.html\tnote\n14\ta.html\tA\n15\tmissing.html\tB\n"},
-                   {"index.html", "<html><body>Spis</body></html>"},
-                   {"a.html", "<html><body>pierwsza wersja</body></html>"}});
-    Help::ShowTopic(14);
-    EXPECT_TRUE(Browser()->toPlainText().contains("pierwsza wersja"));
-    WriteHelpFile("a.html", "<html><body>druga wersja – ąęśł</body></html>");
-    Help::ShowTopic(14);
-    EXPECT_TRUE(Browser()->toPlainText().contains("druga wersja – ąęśł"));
-    Help::ShowTopic(15);
-    EXPECT_EQ(Shown(), "index.html");
-    Help::ShowTopic(16);
-    EXPECT_EQ(Shown(), "index.html");
-}
-
-TEST_F(HelpViewer, WithoutAnyHelpFilesSaysWhereItLooked) {
-    UseHelpFolder({});
-    Help::ShowTopic(14);
-    EXPECT_TRUE(Browser()->toPlainText().contains(temp.path()));
+TEST_F(HelpViewer, WithoutTheHelpFilesSaysWhereItLooked) {
+    for (const QStringList& present : {QStringList(), QStringList{"kalmo.qhc"}}) {
+        UseHelpFolder(present);
+        Help::ShowTopic(14);
+        EXPECT_TRUE(Browser()->toPlainText().contains("Nie znaleziono plików pomocy w katalogu:"))
+            << present.join(' ').toStdString();
+        EXPECT_TRUE(Browser()->toPlainText().contains(temp.path()));
+    }
 }
 
 TEST_F(HelpViewer, FollowsLinksAndGoesBackAndForward) {
@@ -284,23 +266,72 @@ TEST_F(HelpViewer, FollowsLinksAndGoesBackAndForward) {
     EXPECT_EQ(Shown(), "index.html");
 }
 
-TEST_F(HelpViewer, ContentsTreeAndIndexOpenTheirTopics) {
+// The keywords of the index page, as the index lists them: each once, in order.
+QStringList IndexPageKeywords() {
+    static const QRegularExpression item(R"re(<li>\s*<a\s+href="[^"]+"[^>]*>(.*?)</a>)re");
+    QStringList keywords;
+    for (auto it = item.globalMatch(QString::fromUtf8(ReadBytes(HelpDir + "indeks.html")));
+         it.hasNext();)
+        keywords << QTextDocumentFragment::fromHtml(it.next().captured(1)).toPlainText();
+    keywords.removeDuplicates();
+    return keywords;
+}
+
+TEST_F(HelpViewer, IndexListsTheKeywordsOfTheIndexPageAndFiltersWithoutDiacritics) {
     Help::ShowContents();
-    auto* tree = Find<QTreeWidget>(Help::Viewer(), "HelpContents");
-    auto found = tree->findItems("Wydruk i Utwórz PDF", Qt::MatchExactly | Qt::MatchRecursive);
-    ASSERT_EQ(found.size(), 1);
-    emit tree->itemClicked(found[0], 0);
-    EXPECT_EQ(Shown(), "wydruk.html");
+    auto* list = Find<QHelpIndexWidget>(Help::Viewer(), "HelpIndexList");
+    ASSERT_TRUE(QTest::qWaitFor([list] { return list->model()->rowCount() > 0; }, 10000));
+    const auto listed = [list] {
+        QStringList shown;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            if (!list->isRowHidden(row))
+                shown << list->model()->index(row, 0).data().toString();
+        return shown;
+    };
+    QStringList expected = IndexPageKeywords();
+    QStringList shown = listed();
+    expected.sort(Qt::CaseInsensitive);
+    shown.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(shown, expected);
 
     auto* filter = Find<QLineEdit>(Help::Viewer(), "HelpIndexFilter");
-    auto* list = Find<QListWidget>(Help::Viewer(), "HelpIndexList");
-    filter->setText("cisnienie odplyw"); // without diacritics
-    int shown = 0;
-    for (int row = 0; row < list->count(); ++row)
-        shown += list->item(row)->isHidden() ? 0 : 1;
-    EXPECT_EQ(shown, 1);
+    filter->setText(Help::Folded("ciśnienie odpływowe"));
+    EXPECT_EQ(listed(), QStringList{"ciśnienie odpływowe"});
     emit filter->returnPressed();
     EXPECT_EQ(Shown(), "cisnienie_odplywowe.html");
+}
+
+// A word a user would type, and the topic it is meant to find among the first hits.
+struct Search {
+    const char* words;
+    const char* topic;
+};
+const Search Searches[] = {
+    {"nadciśnienie", "przyrost_cisnienia.html"}, {"przyrost", "przyrost_cisnienia.html"},
+    {"wymiennik", "wymiennik_woda.html"},        {"ekspansja", "ekspansja.html"},
+    {"rozszerzalność", "ekspansja.html"},        {"PDF", "wydruk.html"},
+    {"karta katalogowa", "wydruk.html"},         {"para", "przep_para.html"},
+    {"ciepło właściwe", "ekspansja.html"},
+};
+
+TEST_F(HelpViewer, SearchFindsTheTopicsWithAndWithoutDiacritics) {
+    QHelpEngine* engine = ReadyEngine();
+    ASSERT_NE(engine, nullptr);
+    auto* query = Find<QHelpSearchQueryWidget>(Help::Viewer(), "HelpSearchQuery");
+    for (const Search& search : Searches) {
+        const QString words = QString::fromUtf8(search.words);
+        for (const QString& typed : {words, Help::Folded(words)}) {
+            QSignalSpy finished(engine->searchEngine(), &QHelpSearchEngine::searchingFinished);
+            query->setSearchInput(typed);
+            emit query->search();
+            ASSERT_TRUE(finished.wait(10000)) << typed.toStdString();
+            QStringList hits;
+            for (const QHelpSearchResult& hit : engine->searchEngine()->searchResults(0, 3))
+                hits << hit.url().fileName();
+            EXPECT_TRUE(hits.contains(search.topic))
+                << typed.toStdString() << ": " << hits.join(' ').toStdString();
+        }
+    }
 }
 
 TEST_F(HelpViewer, F1OpensTheTopicOfTheNearestWidgetWithANumber) {

@@ -6,11 +6,13 @@
 #include "GuiTest.h"
 #include "ReportSample.h"
 
+#include "capacity/FlowWaterCalc.h"
 #include "data/Dane.h"
 #include "report/Layout.h"
 #include "report/PdfLibrary.h"
 #include "report/ReportOutput.h"
 #include "report/ReportPainter.h"
+#include "selection/WymiennikSelection.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,12 +24,15 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
 
 #include <cmath>
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -750,4 +755,111 @@ TEST_F(ReportOutputTest, CardWithoutAPrintServiceIsSilent) {
     PrintCard(0);
     qputenv("PATH", path);
     EXPECT_TRUE(warnings.empty());
+}
+
+// ---- the print preview ---------------------------------------------------------
+
+namespace {
+
+// One report of each family: the water capacity window's (one page) and the
+// water-water exchanger's selection (its valve found in the build's SV20 file).
+struct PreviewCase {
+    const char* family;
+    std::function<Content()> report;
+};
+const PreviewCase kPreviewCases[] = {
+    {"Capacity",
+     [] {
+         TFlowWaterData d;
+         d.ValveType = QStringLiteral("SV10");
+         d.ValveSize = QStringLiteral("1/2\"");
+         d.FlowDiameter = 12;
+         d.SetPressure = 5;
+         d.RelievingPressure = 5.5;
+         d.AlphaLiquid10 = 0.45;
+         d.Capacity = 5999.5;
+         d.VolumeCapacity = 6;
+         return Capacity::ReportContent(d);
+     }},
+    {"Selection",
+     [] {
+         TWymiennikData s;
+         s.NetworkPressure = 16;
+         s.PermissiblePressure = 4;
+         s.ValveType = QStringLiteral("SV20");
+         s.SetPressure = 4;
+         s.CoilExchanger = false;
+         s.CoilDiameter = 20;
+         s.ValveCount = 3;
+         s.InstallationVolume = 2;
+         EXPECT_TRUE(Calculation<TWymiennikData>::Oblicz(s).Succeeded());
+         return Calculation<TWymiennikData>::Print(s).value();
+     }},
+};
+
+void PrintTo(const PreviewCase& c, std::ostream* os) {
+    *os << c.family;
+}
+
+class PreviewOfTheReport : public ReportOutputTest,
+                           public ::testing::WithParamInterface<PreviewCase> {};
+
+} // namespace
+
+// The preview draws the printer path: its pages, drawn onto a printer that
+// writes a PDF file, are those PrintOn prints, page for page.
+TEST_P(PreviewOfTheReport, ShowsThePagesOfThePrinterPath) {
+    const Content content = GetParam().report();
+    const auto pdfPrinter = [](QPrinter& printer, const QString& file) {
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+    };
+    QPrinter printed(QPrinter::HighResolution);
+    pdfPrinter(printed, Path("printed.pdf"));
+    QString error;
+    ASSERT_TRUE(PrintOn(printed, content, &error)) << error.toStdString();
+
+    int previewPages = 0;
+    onModal = [&](QDialog* dialog) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(dialog);
+        EXPECT_NE(preview, nullptr);
+        if (!preview)
+            return int(QDialog::Rejected);
+        auto* pages = preview->findChild<QPrintPreviewWidget*>();
+        pages->updatePreview();
+        previewPages = pages->pageCount();
+        QPrinter shown(QPrinter::HighResolution);
+        pdfPrinter(shown, Path("previewed.pdf"));
+        emit preview->paintRequested(&shown);
+        return int(QDialog::Rejected);
+    };
+    EXPECT_EQ(Preview(nullptr, content, true), Outcome::Cancelled);
+    EXPECT_EQ(modalsShown, std::vector<QString>{QStringLiteral("PrintPreview")});
+    EXPECT_EQ(previewPages, content.PrinterPages());
+    for (int page = 1; page <= content.PrinterPages() + 1; ++page)
+        EXPECT_EQ(PdfText(Path("previewed.pdf"), page), PdfText(Path("printed.pdf"), page))
+            << "page " << page;
+    EXPECT_TRUE(cards.empty()) << "closed without printing: no card";
+}
+
+// Its print button prints whatever the print mode; the card follows in mode 1.
+TEST_P(PreviewOfTheReport, PrintedFromThePreviewTheCardFollowsWhenAsked) {
+    for (bool withCard : {false, true}) {
+        cards.clear();
+        onModal = [](QDialog*) { return int(QDialog::Accepted); };
+        EXPECT_EQ(Preview(nullptr, GetParam().report(), withCard), Outcome::Printed);
+        EXPECT_EQ(cards.size(), withCard ? 1u : 0u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, PreviewOfTheReport, ::testing::ValuesIn(kPreviewCases),
+                         [](const auto& info) { return std::string(info.param.family); });
+
+TEST_F(ReportOutputTest, PreviewWithAMissingBitmapShowsNothingAndSaysWhich) {
+    Dane::ProgramDir = BitmapsOnlyDir(LogoFile(false));
+    EXPECT_EQ(Preview(nullptr, OnePageSample(), true), Outcome::Failed);
+    EXPECT_TRUE(modalsShown.empty());
+    EXPECT_EQ(WarningTexts(),
+              std::vector<QString>{MissingBitmapMessage(Dane::ProgramDir + LogoFile(false))});
 }

@@ -4,6 +4,7 @@
 #include "app/CalcWindow.h"
 #include "app/Kalmo3.h"
 #include "app/Koniec.h"
+#include "app/Messages.h"
 #include "app/NumEdit.h"
 #include "app/Opcje.h"
 #include "app/Oprogramie.h"
@@ -96,7 +97,11 @@ TEST_F(Shell, MainWindowCaptionAndMenuTree) {
         const char* name;
         const char* text;
     };
-    const Item items[] = {{0, "Opcje1", "Opcje"},
+    // A separator has neither name nor text.
+    const Item items[] = {{0, "", ""},
+                          {0, "Podgldwydruku1", "Podgląd wydruku…"},
+                          {0, "", ""},
+                          {0, "Opcje1", "Opcje"},
                           {0, "Koniec1", "&Koniec"},
                           {1, "Powietrze1", "Powietrze"},
                           {1, "Parawodna1", "Para wodna nasycona"},
@@ -482,4 +487,32 @@ TEST_F(Shell, WindowsAndDialogsHaveTheFixedFrame) {
     }
     // Eleven calculation windows, two choice dialogs, options, exit and about.
     EXPECT_EQ(framed, 16);
+}
+
+// "Podgląd wydruku…" (Ctrl+P, also from a calculation window) previews the
+// calculation window activated last while it is shown; without one, or without
+// a calculation in it, it says so and shows nothing.
+TEST_F(Shell, PrintPreviewOfTheCurrentCalculationWindowOrWhyNot) {
+    Start(true);
+    QAction* preview = main->findChild<QAction*>(QStringLiteral("Podgldwydruku1"));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(preview->shortcutContext(), Qt::ApplicationShortcut);
+
+    preview->trigger();
+    EXPECT_EQ(warnings, (std::vector<Box>{
+                            {QStringLiteral("Nie otwarto okna obliczeń – nie ma czego pokazać."),
+                             Messages::Caution()}}));
+
+    QWidget* water = windows.Get<TfrmFlow_water>();
+    QWidget* moc = windows.Get<TfrmMoc>();
+    ShowAndActivate(water);
+    ShowAndActivate(moc);
+    water->hide();
+    EXPECT_EQ(main->CurrentCalculation(), moc);
+    warnings.clear();
+    QTest::keyClick(moc, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(warnings,
+              (std::vector<Box>{{QStringLiteral("Nie wykonano obliczeń. Brak danych do wydruku!"),
+                                 Messages::Caution()}}));
 }

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libxcb1-dev
+    qt6-tools-dev qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
     libgtest-dev libbenchmark-dev
     clang-format
     fonts-liberation fontconfig

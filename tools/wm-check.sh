@@ -6,7 +6,9 @@
 # and the window are closed again. Then, for two windows, "Anuluj" is clicked
 # after a click on the main window, after a warning box and right after help
 # was closed; each time the menu must open the window again (the menus that
-# open calculation windows are locked only while one is shown).
+# open calculation windows are locked only while one is shown). Last, the
+# print preview of a calculation must stand above its window, and the help's
+# search runs once.
 #
 #   tools/wm-check.sh <kalmo executable>
 #
@@ -229,6 +231,79 @@ unlocks() { # caption, menu, item
 
 unlocks "   Przepustowość - woda" 1 2
 unlocks "   Dobór zaworu - moc cieplna (para wodna)" 2 1
+
+# The print preview of a calculation (Ctrl+P in the window) stands above the
+# window and stays there when the window is clicked.
+preview_above() {
+    local caption="   Przepustowość - woda" window dlg preview
+    window=$(open_window "$caption" 1 2)
+    [ -n "$window" ] || { fail "\"$caption\" did not open for the preview"; return; }
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    for _ in $(seq 4); do xdotool key Tab; done
+    xdotool key space
+    dlg=$(find_window "Wybór zaworu bezpieczeństwa")
+    [ -n "$dlg" ] || { fail "no valve to preview"; return; }
+    # The first type, size and set pressure, then "OK".
+    xdotool windowactivate --sync "$dlg" >/dev/null 2>&1
+    xdotool key Down Tab Down Tab Down Return
+    sleep 0.5
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    client_geometry "$window"
+    click_oblicz
+    sleep 0.3
+    xdotool key ctrl+p
+    for _ in $(seq 100); do
+        preview=$(xdotool search --onlyvisible --name '^Podgląd wydruku' 2>/dev/null | head -1)
+        [ -n "$preview" ] && break
+        sleep 0.1
+    done
+    if [ -z "$preview" ]; then
+        fail "Ctrl+P in \"$caption\" showed no print preview"
+    else
+        xdotool mousemove $((X + 6)) $((Y + 6)) click 1
+        sleep 0.5
+        if [ "$(stacking_index "$preview")" -gt "$(stacking_index "$window")" ]; then
+            echo "ok: the print preview stays above \"$caption\""
+            passed=$((passed + 1))
+        else
+            fail "the print preview went behind \"$caption\""
+        fi
+        xdotool windowactivate --sync "$preview" >/dev/null 2>&1
+        xdotool key Escape
+        sleep 0.3
+    fi
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    xdotool key alt+F4
+    sleep 0.5
+}
+
+# Help from the main window, its search (Ctrl+F) run once: the program must
+# still run and Qt Help must not complain about its index.
+search_help() {
+    local help
+    xdotool key F1
+    help=$(find_window "Pomoc - KALMO")
+    [ -n "$help" ] || { fail "F1 opened no help"; return; }
+    xdotool windowactivate --sync "$help" >/dev/null 2>&1
+    sleep 1
+    xdotool key ctrl+f
+    xdotool type --delay 50 "karta"
+    xdotool key Return
+    sleep 1
+    if kill -0 "${pids[2]}" 2>/dev/null && ! grep -qi "database\|fts" "$work/kalmo.log"; then
+        echo "ok: the help's search ran"
+        passed=$((passed + 1))
+    else
+        fail "the help's search failed"
+        cat "$work/kalmo.log"
+    fi
+    xdotool windowactivate --sync "$help" >/dev/null 2>&1
+    xdotool key alt+F4
+    sleep 0.3
+}
+
+preview_above
+search_help
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

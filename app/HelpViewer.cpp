@@ -4,6 +4,7 @@
 #include "data/Dane.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
@@ -36,6 +37,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace Help {
 namespace {
@@ -79,9 +81,21 @@ QString WritableCollection(const QString& installed) {
     source.setReadOnly(true);
     if (!source.setupData() || !QDir().mkpath(dir))
         return installed;
-    QFile::remove(copy);
-    // The copy names the compressed help by its path in the program directory.
-    return source.copyCollectionFile(copy) ? copy : installed;
+    // The copy names the compressed help by its path in the program directory. It is
+    // made under a name of this process's own and then put in place in one step, so
+    // that another instance opening help at the same time never finds half a file
+    // or has its open collection removed under it.
+    const QString partial = copy + QStringLiteral(".%1").arg(QCoreApplication::applicationPid());
+    QFile::remove(partial);
+    if (!source.copyCollectionFile(partial))
+        return installed;
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(copy).constData()) !=
+        0) {
+        // Where a rename does not replace (or the copy is in use): the one in place serves.
+        QFile::remove(partial);
+        return QFileInfo(copy).isFile() ? copy : installed;
+    }
+    return copy;
 }
 
 // SQLite's tokenizer of Qt Help's search takes the diacritics off ś, ą, ę, ć, ń, ó,

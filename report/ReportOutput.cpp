@@ -61,12 +61,15 @@ Outcome Output(QWidget* window, const Content& content) {
     return Print(window, content, Dane::PrintMode == Dane::PrintResultsAndCard);
 }
 
-Outcome Print(QWidget* window, const Content& content, bool withCard) {
-    QPrinter printer(QPrinter::HighResolution);
+void SetUpPrinter(QPrinter& printer, const QWidget* window) {
     printer.setPageSize(QPageSize(QPageSize::A4));
-    // The print queue shows the job by the window's caption.
     if (window)
         printer.setDocName(QStringLiteral("KALMO - ") + window->windowTitle().trimmed());
+}
+
+Outcome Print(QWidget* window, const Content& content, bool withCard) {
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPrinter(printer, window);
     QPrintDialog dialog(&printer, window);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     if (Messages::ExecModal(&dialog, window) != QDialog::Accepted)

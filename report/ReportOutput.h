@@ -55,6 +55,10 @@ Outcome SavePdf(QWidget* window, const Content& content);
 // missing or the printer fails; the job is then aborted.
 bool PrintOn(QPrinter& printer, const Content& content, QString* error);
 
+// A report's printer: A4 at the printer's resolution, the job named in the
+// print queue by the window's caption.
+void SetUpPrinter(QPrinter& printer, const QWidget* window);
+
 // The PDF file without a dialog, pages recorded for a screen of `pixelsPerInch`.
 // False, with the message in *error, when a bitmap is missing, the PDF component
 // cannot be loaded or the file cannot be written.

@@ -18,9 +18,7 @@ Outcome Preview(QWidget* window, const Content& content, bool withCard) {
         return Outcome::Failed;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    if (window)
-        printer.setDocName(QStringLiteral("KALMO - ") + window->windowTitle().trimmed());
+    SetUpPrinter(printer, window);
     QPrintPreviewDialog dialog(&printer, window);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
 

@@ -3,7 +3,22 @@
 // bold and normal lines, formula bitmaps, and page breaks that differ between
 // the printer and the PDF.
 
+#include "capacity/FlowWaterCalc.h"
 #include "report/Report.h"
+
+// The water capacity report of an SV10 1/2" at 5 bar.
+inline Report::Content WaterCapacityReport() {
+    TFlowWaterData d;
+    d.ValveType = QStringLiteral("SV10");
+    d.ValveSize = QStringLiteral("1/2\"");
+    d.FlowDiameter = 12;
+    d.SetPressure = 5;
+    d.RelievingPressure = 5.5;
+    d.AlphaLiquid10 = 0.45;
+    d.Capacity = 5999.5;
+    d.VolumeCapacity = 6;
+    return Capacity::ReportContent(d);
+}
 
 inline Report::Content SampleReport() {
     using namespace Report;

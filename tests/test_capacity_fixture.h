@@ -102,19 +102,6 @@ protected:
         QTest::mouseClick(Button(window, button), Qt::LeftButton);
     }
 
-    // The label a field is known by, and its unit.
-    static QString LabelOf(QWidget* window, const char* field) {
-        for (QLabel* label : window->findChildren<QLabel*>())
-            if (label->buddy() == Field(window, field))
-                return label->text();
-        return QString();
-    }
-    static QString UnitOf(QWidget* window, const char* field) {
-        QLabel* unit =
-            window->findChild<QLabel*>(QStringLiteral("Unit") + QString::fromLatin1(field));
-        return unit ? unit->text() : QString();
-    }
-
     // The controls the Tab key visits from `first`, in order, until it comes back.
     static QStringList TabOrder(QWidget* window, const char* first) {
         QWidget* start = window->findChild<QWidget*>(QString::fromLatin1(first));

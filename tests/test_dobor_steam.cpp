@@ -50,51 +50,6 @@ const std::vector<QString> kZero{"", "0.0", "0.0"};
 
 // ---- the form ------------------------------------------------------------------------
 
-TEST_F(DoborPara, FormControlsLabelsAndHelp) {
-    window->EnsureBuilt();
-    EXPECT_EQ(window->objectName(), "frmDoborPara");
-    EXPECT_EQ(window->windowTitle(), "   Dobór zaworu - para wodna nasycona");
-    EXPECT_EQ(Help::HelpContextOf(window), 11);
-    EXPECT_EQ(window->ChoiceDialog(), dobor);
-
-    struct Row {
-        const char* field;
-        QString label, unit;
-        bool editable, tabStop, numeric;
-        int help;
-    };
-    const Row rows[] = {
-        {"Edit3", "Wymagana przepustowość :", "[kg/h]", true, true, true, 32},
-        {"Edit4", "Przyrost ciśnienia :", "[%]", true, true, true, 14},
-        {"Edit8", "Ciśnienie zrzutowe :", "[bar]", false, true, true, 4},
-        {"Edit1", "Ciśnienie odpływowe :", "[bar]", true, true, true, 5},
-        {"Edit11", "Typ:", QString(), false, false, false, 0},
-        // The set pressure may be typed: an ordinary field with a tab stop.
-        {"Edit6", "Ciśnienie nastawy :", "[bar]", true, true, false, 0},
-        {"Edit2", "Wielkość :", QString(), false, false, false, 0},
-        {"Edit7", "Średnica :", "[mm]", false, false, false, 0},
-        {"Edit10", "Przepustowość :", "[kg/h]", false, false, false, 0},
-    };
-    for (const Row& r : rows) {
-        const QString name = QString::fromLatin1(r.field);
-        QLineEdit* field = Field(window, r.field);
-        ASSERT_NE(field, nullptr);
-        EXPECT_EQ(Find<QLabel>(window, "Label" + name)->text(), r.label) << r.field;
-        if (!r.unit.isEmpty()) {
-            EXPECT_EQ(Find<QLabel>(window, "Unit" + name)->text(), r.unit) << r.field;
-        }
-        EXPECT_EQ(field->isReadOnly(), !r.editable) << r.field;
-        EXPECT_EQ(field->focusPolicy() == Qt::StrongFocus, r.tabStop) << r.field;
-        EXPECT_EQ(qobject_cast<NumEdit*>(field) != nullptr, r.numeric) << r.field;
-        EXPECT_EQ(Help::HelpContextOf(field), r.help) << r.field;
-    }
-    EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("Edit5")), nullptr)
-        << "saturated steam has no temperature to type";
-    for (const auto& [name, help] :
-         {std::pair{"Button1", 22}, {"Button4", 23}, {"Button2", 30}, {"Button3", 19}})
-        EXPECT_EQ(Help::HelpContextOf(Find<QPushButton>(window, QString::fromLatin1(name))), help);
-}
-
 TEST_F(DoborPara, TabOrderReachesTheSetPressure) {
     ShowAndActivate(window);
     Field(window, "Edit3")->setFocus();

@@ -57,68 +57,6 @@ protected:
 
 // ---- the form ------------------------------------------------------------------------
 
-TEST_F(DoborWater, FormControlsLabelsAndHelp) {
-    window->EnsureBuilt();
-    EXPECT_EQ(window->objectName(), "frmDoborWater");
-    EXPECT_EQ(window->windowTitle(), "   Dobór zaworu - woda");
-    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(Help::HelpContextOf(window), 26);
-
-    QStringList groups;
-    for (const QGroupBox* g : window->findChildren<QGroupBox*>())
-        groups << g->title();
-    EXPECT_EQ(groups,
-              (QStringList{"Dane", "Wybrany typ zaworu bezpieczeństwa", "Wyniki obliczeń"}));
-
-    struct Row {
-        const char* field;
-        QString label, unit;
-        bool editable, tabStop;
-        int help;
-    };
-    const Row rows[] = {
-        {"Edit3", "Wymagana przepustowość :", "[kg/h]", true, true, 32},
-        {"Edit4", "Przyrost ciśnienia :", "[%]", true, true, 14},
-        {"Edit8", "Ciśnienie zrzutowe :", "[bar]", false, true, 4},
-        {"Edit5", "Temperatura zrzutowa :", "[°C]", true, true, 24},
-        {"Edit1", "Ciśnienie odpływowe :", "[bar]", true, true, 5},
-        {"Edit11", "Typ:", QString(), false, false, 0},
-        {"Edit6", "Ciśnienie nastawy :", "[bar]", false, false, 0},
-        {"Edit2", "Wielkość :", QString(), false, false, 0},
-        {"Edit7", "Średnica :", "[mm]", false, false, 0},
-        {"Edit10", "Przepustowość :", "[kg/h]", false, false, 0},
-    };
-    for (const Row& r : rows) {
-        const QString name = QString::fromLatin1(r.field);
-        QLineEdit* field = Field(window, r.field);
-        ASSERT_NE(field, nullptr);
-        EXPECT_EQ(Find<QLabel>(window, "Label" + name)->text(), r.label) << r.field;
-        if (!r.unit.isEmpty()) {
-            EXPECT_EQ(Find<QLabel>(window, "Unit" + name)->text(), r.unit) << r.field;
-        }
-        EXPECT_EQ(field->isReadOnly(), !r.editable) << r.field;
-        EXPECT_EQ(field->focusPolicy() == Qt::StrongFocus, r.tabStop) << r.field;
-        EXPECT_EQ(Help::HelpContextOf(field), r.help) << r.field;
-    }
-    // The numeric fields filter keys, the relieving pressure too; the dialog's fields do not.
-    for (const char* name : {"Edit3", "Edit4", "Edit8", "Edit5", "Edit1"})
-        EXPECT_NE(qobject_cast<NumEdit*>(Field(window, name)), nullptr) << name;
-    EXPECT_EQ(qobject_cast<NumEdit*>(Field(window, "Edit6")), nullptr);
-
-    const std::pair<const char*, const char*> buttons[] = {{"Button1", "Oblicz"},
-                                                           {"Button4", "Wydruk"},
-                                                           {"Button2", "Anuluj"},
-                                                           {"Button3", "Wybór zaworu"}};
-    const int help[] = {22, 23, 30, 19};
-    int i = 0;
-    for (const auto& [name, text] : buttons) {
-        QPushButton* b = Find<QPushButton>(window, QString::fromLatin1(name));
-        ASSERT_NE(b, nullptr);
-        EXPECT_EQ(b->text(), QString::fromUtf8(text));
-        EXPECT_EQ(Help::HelpContextOf(b), help[i++]) << name;
-    }
-}
-
 TEST_F(DoborWater, TabOrderOfTheInputs) {
     ShowAndActivate(window);
     Field(window, "Edit3")->setFocus();

@@ -24,49 +24,6 @@ protected:
     }
 };
 
-TEST_F(FlowAir, FormWithItsHints) {
-    OpenAir();
-    EXPECT_EQ(air->objectName(), "frmFlow_air");
-    EXPECT_EQ(air->windowTitle(), "   Przepustowość - powietrze ");
-    EXPECT_EQ(Help::HelpContextOf(air), 7);
-    struct Row {
-        const char* field;
-        const char* label;
-        const char* unit;
-        bool readOnly;
-        int help;
-        const char* hint;
-    };
-    const Row rows[] = {
-        {"Edit3", "Przyrost ciśnienia :", "[%]", false, 14,
-         "Procentowy wzrost nadciśnienia początku otwarcia b1"},
-        {"Edit4", "Ciśnienie zrzutowe :", "[bar]", true, 4,
-         "Ciśnienie zrzutowe - ciśnienie nastawy powiększone o przyrost ciśnienia"},
-        {"Edit10", "Temperatura zrzutowa :", "[°C]", false, 24,
-         "Temperatura zrzutowa t1 (przy ciśnieniu p1)"},
-        {"Edit8", "Ciśnienie odpływowe :", "[bar]", false, 5,
-         "Nadciśnienie w króćcu odpływowym zaworu - przy wypływie do atmosfery jest równe 0"},
-        {"Edit5", "d :", "[mm]", true, 0, "Najmniejsza średnica kanału przepływowego"},
-        {"Edit6", "α :", "", true, 0, "Dopuszczona wartość współczynnika wypływu dla par i gazów"},
-        {"Edit11", "Typ:", "", true, 0, ""},
-        {"Edit12", "Wielkość:", "", true, 0, "Średnica nominalna zaworu"},
-        {"Edit1", "Ciśnienie nastawy :", "[bar]", true, 0, ""},
-        {"Edit2", "Przepustowość:", "[kg/h]", true, 0, ""},
-        {"Edit7", "", "[Nm³/h]", true, 0, ""},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.field);
-        EXPECT_EQ(LabelOf(air, r.field), QString::fromUtf8(r.label));
-        EXPECT_EQ(UnitOf(air, r.field), QString::fromUtf8(r.unit));
-        EXPECT_EQ(Field(air, r.field)->isReadOnly(), r.readOnly);
-        EXPECT_EQ(Help::HelpContextOf(Field(air, r.field)), r.help);
-        EXPECT_EQ(Field(air, r.field)->toolTip(), QString::fromUtf8(r.hint));
-    }
-    EXPECT_EQ(Text(air, "Edit3"), "10.0");
-    EXPECT_EQ(Text(air, "Edit10"), "20.0");
-    EXPECT_EQ(Text(air, "Edit2"), "0.00") << "the mass capacity is restored with two decimals";
-}
-
 TEST_F(FlowAir, TabOrder) {
     OpenAir();
     EXPECT_EQ(

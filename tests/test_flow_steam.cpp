@@ -30,46 +30,6 @@ protected:
     }
 };
 
-TEST_F(FlowSteam, FormAsTheUserSeesIt) {
-    OpenSteam();
-    EXPECT_EQ(steam->objectName(), "frmPara");
-    EXPECT_EQ(steam->windowTitle(), "   Przepustowość - para wodna nasycona");
-    struct Row {
-        const char* field;
-        const char* label;
-        const char* unit;
-        bool readOnly;
-        int help;
-    };
-    const Row rows[] = {
-        {"Edit3", "Przyrost ciśnienia :", "[%]", false, 14},
-        {"Edit4", "Ciśnienie zrzutowe :", "[bar]", true, 4},
-        {"Edit8", "Ciśnienie odpływowe :", "[bar]", false, 5},
-        {"Edit11", "Typ:", "", true, 0},
-        {"Edit12", "Wielkość:", "", true, 0},
-        {"Edit1", "Ciśnienie nastawy :", "[bar]", true, 0},
-        {"Edit5", "d :", "[mm]", true, 0},
-        {"Edit6", "α :", "", true, 0},
-        {"Edit2", "Przepustowość:", "[kg/h]", true, 0},
-        {"Edit7", "", "[m³/h]", true, 0},
-        {"Edit10", "Moc:", "[kW]", true, 0},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.field);
-        EXPECT_EQ(LabelOf(steam, r.field), QString::fromUtf8(r.label));
-        EXPECT_EQ(UnitOf(steam, r.field), QString::fromUtf8(r.unit));
-        EXPECT_EQ(Field(steam, r.field)->isReadOnly(), r.readOnly);
-        EXPECT_EQ(Help::HelpContextOf(Field(steam, r.field)), r.help);
-    }
-    EXPECT_EQ(Help::HelpContextOf(Button(steam, "Button1")), 21);
-    EXPECT_EQ(Help::HelpContextOf(Button(steam, "Button4")), 23);
-    EXPECT_EQ(Help::HelpContextOf(Button(steam, "Button2")), 30);
-    EXPECT_EQ(Help::HelpContextOf(Button(steam, "Button3")), 20);
-    EXPECT_EQ(Text(steam, "Edit3"), "10.0");
-    EXPECT_EQ(Text(steam, "Edit10"), " 0.0");
-    EXPECT_TRUE(Dane::SteamCapacityActive);
-}
-
 TEST_F(FlowSteam, TabOrder) {
     OpenSteam();
     EXPECT_EQ(

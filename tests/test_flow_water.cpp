@@ -29,59 +29,6 @@ protected:
     }
 };
 
-TEST_F(FlowWater, FormAsTheUserSeesIt) {
-    OpenWater();
-    EXPECT_EQ(water->objectName(), "frmFlow_water");
-    EXPECT_EQ(water->windowTitle(), "   Przepustowość - woda");
-    EXPECT_EQ(Help::HelpContextOf(water), 9);
-    struct Row {
-        const char* field;
-        const char* label;
-        const char* unit;
-        bool readOnly;
-        int help;
-    };
-    const Row rows[] = {
-        {"Edit3", "Przyrost ciśnienia :", "[%]", false, 14},
-        {"Edit4", "Ciśnienie zrzutowe :", "[bar]", true, 4},
-        {"Edit10", "Temperatura zrzutowa :", "[°C]", false, 24},
-        {"Edit9", "Ciśnienie odpływowe :", "[bar]", false, 5},
-        {"Edit11", "Typ :", "", true, 0},
-        {"Edit12", "Wielkość :", "", true, 0},
-        {"Edit5", "d :", "[mm]", true, 0},
-        {"Edit1", "Ciśnienie nastawy :", "[bar]", true, 0},
-        {"Edit6", "α<sub>c</sub> (10%) :", "", true, 0},
-        {"Edit8", "α<sub>c</sub> (25%) :", "", true, 0},
-        {"Edit2", "Przepustowość:", "[kg/h]", true, 0},
-        {"Edit7", "", "[m³/h]", true, 0},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.field);
-        EXPECT_EQ(LabelOf(water, r.field), QString::fromUtf8(r.label));
-        EXPECT_EQ(UnitOf(water, r.field), QString::fromUtf8(r.unit));
-        EXPECT_EQ(Field(water, r.field)->isReadOnly(), r.readOnly);
-        EXPECT_EQ(Help::HelpContextOf(Field(water, r.field)), r.help);
-    }
-    for (const char* numeric : {"Edit3", "Edit10", "Edit9"})
-        EXPECT_NE(qobject_cast<NumEdit*>(Field(water, numeric)), nullptr) << numeric;
-    const std::pair<const char*, const char*> buttons[] = {{"Button1", "Oblicz"},
-                                                           {"Button4", "Wydruk"},
-                                                           {"Button2", "Anuluj"},
-                                                           {"Button3", "Wybór zaworu"}};
-    const int helps[] = {21, 23, 30, 20};
-    for (size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(Button(water, buttons[i].first)->text(), QString::fromUtf8(buttons[i].second));
-        EXPECT_EQ(Help::HelpContextOf(Button(water, buttons[i].first)), helps[i]);
-    }
-    // The valve fields sit in their group inside "Dane".
-    auto* group = Find<QGroupBox>(water, QStringLiteral("GroupBox2"));
-    EXPECT_EQ(group->title(), "Wybrany zawór bezpieczeństwa");
-    for (const char* f : {"Edit11", "Edit12", "Edit5", "Edit1", "Edit6", "Edit8"})
-        EXPECT_EQ(Field(water, f)->parentWidget(), group) << f;
-    EXPECT_EQ(Button(water, "Button3")->parentWidget(), group);
-    EXPECT_EQ(group->parentWidget()->property("title").toString(), "Dane");
-}
-
 TEST_F(FlowWater, TabOrder) {
     OpenWater();
     EXPECT_EQ(TabOrder(water, "Edit3"),

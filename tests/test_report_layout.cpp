@@ -3,6 +3,7 @@
 // page.
 
 #include "GuiTest.h"
+#include "ReportSample.h"
 
 #include "capacity/FlowAirCalc.h"
 #include "capacity/FlowSteamCalc.h"
@@ -253,19 +254,7 @@ Selection::Outcome<Report::Content> ExpansionReport(int mode) {
 }
 
 const ReportCase kReports[] = {
-    {"Water",
-     [] {
-         TFlowWaterData d;
-         d.ValveType = QStringLiteral("SV10");
-         d.ValveSize = QStringLiteral("1/2\"");
-         d.FlowDiameter = 12;
-         d.SetPressure = 5;
-         d.RelievingPressure = 5.5;
-         d.AlphaLiquid10 = 0.45;
-         d.Capacity = 5999.5;
-         d.VolumeCapacity = 6;
-         return Capacity::ReportContent(d);
-     }},
+    {"Water", WaterCapacityReport},
     {"SteamCritical", [] { return Capacity::ReportContent(Steam(0)); }},
     {"SteamSubcritical", [] { return Capacity::ReportContent(Steam(5.9)); }},
     {"AirCritical", [] { return Capacity::ReportContent(Air(0)); }},

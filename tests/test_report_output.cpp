@@ -768,19 +768,7 @@ struct PreviewCase {
     std::function<Content()> report;
 };
 const PreviewCase kPreviewCases[] = {
-    {"Capacity",
-     [] {
-         TFlowWaterData d;
-         d.ValveType = QStringLiteral("SV10");
-         d.ValveSize = QStringLiteral("1/2\"");
-         d.FlowDiameter = 12;
-         d.SetPressure = 5;
-         d.RelievingPressure = 5.5;
-         d.AlphaLiquid10 = 0.45;
-         d.Capacity = 5999.5;
-         d.VolumeCapacity = 6;
-         return Capacity::ReportContent(d);
-     }},
+    {"Capacity", WaterCapacityReport},
     {"Selection",
      [] {
          TWymiennikData s;

@@ -42,10 +42,19 @@ bool ShowsNonFiniteNumber(const Report::Content& content);
 // report): the record's report, refused as the calculation would be when it
 // shows a value that is not finite or leaves one in the record.
 template <class R> Outcome<Report::Content> GuardedPrint(R& last) {
-    Outcome<Report::Content> report = Calculation<std::remove_const_t<R>>::Print(last);
-    if (report && (!AllFinite(last) || ShowsNonFiniteNumber(report.value())))
-        return Refusal::Because(Refusal::Kind::NotFinite);
-    return report;
+    using Record = std::remove_const_t<R>;
+    // A report that works out a value into its record (the water selection's
+    // volume capacity) prints from a copy of a record that must not change.
+    if constexpr (std::is_const_v<R> &&
+                  !std::is_invocable_v<decltype(&Calculation<Record>::Print), const Record&>) {
+        Record copy = last;
+        return GuardedPrint(copy);
+    } else {
+        Outcome<Report::Content> report = Calculation<Record>::Print(last);
+        if (report && (!AllFinite(last) || ShowsNonFiniteNumber(report.value())))
+            return Refusal::Because(Refusal::Kind::NotFinite);
+        return report;
+    }
 }
 
 } // namespace Calc

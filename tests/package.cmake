@@ -1,6 +1,6 @@
 # Builds the Debian package in a scratch directory and checks that it holds every
-# run-time file, links on the PATH to real executables and desktop files that pass
-# their validators. Run with -DBUILD=<build directory> -DWORK=<scratch directory>
+# run-time file, links on the PATH to real executables, desktop files that pass
+# their validators and binaries that lintian finds hardened. Run with -DBUILD=<build directory> -DWORK=<scratch directory>
 # -DVERSION=<version> -DAPPSTREAM_ID=<id of the metadata>.
 
 foreach(tool dpkg-deb dpkg-shlibdeps gzip)
@@ -133,3 +133,18 @@ foreach(command IN LISTS commands)
         message(FATAL_ERROR "kalmo-cli.1 does not describe ${command}")
     endif()
 endforeach()
+
+# The binaries carry Debian's hardening: fortified functions, relro bound at
+# start, PIE (cmake/Hardening.cmake).
+find_program(lintian lintian)
+if(NOT lintian)
+    message("lintian is missing (apt-get install lintian): the hardening is not checked")
+else()
+    execute_process(COMMAND ${lintian} --no-cfg --display-info --tags
+                            hardening-no-bindnow,hardening-no-fortify-functions,hardening-no-pie,hardening-no-relro
+                            ${deb}
+                    OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT out STREQUAL "")
+        message(FATAL_ERROR "lintian finds binaries without hardening:\n${out}")
+    endif()
+endif()

@@ -22,9 +22,3 @@ target_compile_definitions(test_cli_selection PRIVATE
     KALMO_CLI="$<TARGET_FILE:kalmo-cli>"
     KALMO_TEST_WORK_DIR="${CMAKE_CURRENT_BINARY_DIR}/cli_selection_work")
 add_dependencies(test_cli_selection kalmo-cli dspdf)
-
-# kalmo-cli as a script runs it: batches from pipes, output it cannot write,
-# typed control characters.
-kalmo_core_test(test_cli_program test_cli_program.cpp)
-target_compile_definitions(test_cli_program PRIVATE KALMO_CLI="$<TARGET_FILE:kalmo-cli>")
-add_dependencies(test_cli_program kalmo-cli)

@@ -569,22 +569,17 @@ TEST_F(CliCapacity, InputsOutsideTheirDomain) {
          outside("coil-diameter", "0 do 10000 mm")},
         {"ekspansja", expansion, "heating-time", "1e308", Cli::Usage,
          outside("heating-time", "0 do 100000 min")},
-        {"ekspansja", expansion, "water-volume", "-1", Cli::Usage,
-         outside("water-volume", "0 do 1000000 m³")},
         // A required flow the window shows as 0.0 kg/h (M = 1584·V, a plate of
         // 1e-320 m²) is none; the expansion window shows 4 decimals.
         {"wymiennik", exchanger, "installation-volume", "0.00003", Cli::Refused, kMissing},
-        {"wymiennik", exchanger, "installation-volume", "0.0000316", Cli::Computed, {}},
         {"wymiennik", plate, "plate-area", "1e-320", Cli::Refused, kMissing},
         {"ekspansja", expansion, "water-volume", "0.000002", Cli::Computed, {}},
         // The window's own checks speak first.
         {"flow-water", water, "back-pressure", "-2", Cli::Refused, kVacuum},
-        {"flow-water", water, "relieving-temp", "1e308", Cli::Refused, kRange},
         // Blanks around a value, in numbers, list choices and whole numbers.
         {"flow-water", water, "overpressure", " 12", Cli::Computed, {}},
         {"flow-water", water, "overpressure", "12 ", Cli::Computed, {}},
         {"flow-water", water, "set-pressure", "5 ", Cli::Computed, {}},
-        {"flow-water", water, "valve-size", "\t1/2 ", Cli::Computed, {}},
         {"wymiennik", exchanger, "valve-count", " 2 ", Cli::Computed, {}},
     };
     for (const auto& c : cases) {

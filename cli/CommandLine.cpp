@@ -1,10 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <QCommandLineParser>
-#include <QIODevice>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
+#include <QLocale>
 
 namespace Cli {
 
@@ -33,11 +30,11 @@ QString ParseError(const QCommandLineParser& parser, const QStringList& argument
         for (const QString& a : arguments)
             if (a == option || a.startsWith(option + QLatin1Char('=')))
                 return QStringLiteral("Nieznana opcja %1 podkomendy %2. ")
-                    .arg(option, command.name);
+                    .arg(Visible(option), command.name);
         for (const QString& a : arguments)
             if (a.startsWith(QLatin1Char('-')) && !a.startsWith(QLatin1String("--")) &&
                 a.contains(name))
-                return QStringLiteral("Nieoczekiwany argument \"%1\". ").arg(a);
+                return QStringLiteral("Nieoczekiwany argument \"%1\". ").arg(Visible(a));
     }
     const QString last = arguments.back().mid(2);
     if (arguments.back().startsWith(QLatin1String("--")) &&
@@ -48,7 +45,7 @@ QString ParseError(const QCommandLineParser& parser, const QStringList& argument
         for (const char* flag : {"--json=", "--help="})
             if (a.startsWith(QLatin1String(flag)))
                 return QStringLiteral("Opcja %1 nie ma wartości. ")
-                    .arg(a.section(QLatin1Char('='), 0, 0));
+                    .arg(Visible(a.section(QLatin1Char('='), 0, 0)));
     return parser.errorText() + QLatin1Char(' ');
 }
 
@@ -65,8 +62,9 @@ Parsed Parse(const QStringList& arguments) {
     }
     inv.command = FindCommand(arguments.front());
     if (!inv.command)
-        return Error(QStringLiteral("Nieznana podkomenda \"%1\". ").arg(arguments.front()) +
-                     kHelpHint);
+        return Error(
+            QStringLiteral("Nieznana podkomenda \"%1\". ").arg(Visible(arguments.front())) +
+            kHelpHint);
     const QString commandHint = QStringLiteral("Opis: kalmo-cli %1 --help").arg(inv.command->name);
 
     // The subcommand's options from its table, and those of every subcommand.
@@ -83,7 +81,7 @@ Parsed Parse(const QStringList& arguments) {
         return Error(ParseError(parser, rest, *inv.command) + commandHint);
     if (!parser.positionalArguments().isEmpty())
         return Error(QStringLiteral("Nieoczekiwany argument \"%1\". ")
-                         .arg(parser.positionalArguments().front()) +
+                         .arg(Visible(parser.positionalArguments().front())) +
                      commandHint);
     for (const QCommandLineOption* file : {&pdf, &batch})
         if (parser.isSet(*file) && parser.value(*file).isEmpty())
@@ -111,22 +109,31 @@ Parsed Parse(const QStringList& arguments) {
     return parsed;
 }
 
+namespace {
+
+QString ExitCodes() {
+    return QStringLiteral(
+        "Kody wyjścia: 0 – obliczono; 1 – obliczenie odrzucone (komunikat okna);\n"
+        "2 – błędny wiersz poleceń, nieznany zawór lub plik bez przypadku;\n"
+        "3 – nie można zapisać wyniku (raportu PDF lub standardowego wyjścia:\n"
+        "brak folderu, brak miejsca, tylko do odczytu, nie zwykły plik).\n");
+}
+
+} // namespace
+
 QString GeneralHelp() {
     QString help = QStringLiteral("kalmo-cli – obliczenia programu KALMO bez okien.\n"
                                   "\n"
                                   "Użycie:\n"
                                   "  kalmo-cli PODKOMENDA [opcje] [--json] [--pdf PLIK]\n"
-                                  "  kalmo-cli PODKOMENDA [opcje] --batch PLIK.csv\n"
-                                  "  kalmo-cli PODKOMENDA [opcje] --batch - < przypadki.jsonl\n"
+                                  "  kalmo-cli PODKOMENDA [opcje] --batch PLIK\n"
+                                  "  kalmo-cli PODKOMENDA [opcje] --batch - < PLIK\n"
                                   "  kalmo-cli PODKOMENDA --help\n"
                                   "\n"
                                   "Podkomendy (okna obliczeniowe):\n");
     for (const Command& c : Commands())
         help += QStringLiteral("  %1 %2\n").arg(c.name, -14).arg(c.caption);
-    help +=
-        QStringLiteral("\n"
-                       "Kody wyjścia: 0 – obliczono; 1 – obliczenie odrzucone (komunikat okna);\n"
-                       "2 – błędny wiersz poleceń lub nieznany zawór.\n");
+    help += QLatin1Char('\n') + ExitCodes();
     return help;
 }
 
@@ -134,7 +141,7 @@ QString CommandHelp(const Command& command) {
     QString help = QStringLiteral("kalmo-cli %1 – %2\n\n").arg(command.name, command.caption);
     help += QStringLiteral("Użycie:\n"
                            "  kalmo-cli %1 [opcje] [--json] [--pdf PLIK]\n"
-                           "  kalmo-cli %1 [opcje] --batch PLIK.csv | --batch -\n\n")
+                           "  kalmo-cli %1 [opcje] --batch PLIK | --batch -\n\n")
                 .arg(command.name);
     help += QStringLiteral("Dane (jednostki okna; bez opcji – wartość domyślna okna):\n");
     for (const Option& o : command.options) {
@@ -146,165 +153,41 @@ QString CommandHelp(const Command& command) {
         QString line = QStringLiteral("  %1 %2").arg(option, -26).arg(o.description);
         if (number)
             line += QLatin1Char(' ') + o.unit;
+        if (o.domain)
+            line += QStringLiteral(", od %1 do %2")
+                        .arg(QString::number(o.domain->min, 'g', 15),
+                             QString::number(o.domain->max, 'g', 15));
         if (!o.defaultText.isEmpty())
             line += QStringLiteral(", domyślnie %1").arg(o.defaultText.trimmed());
         help += line + QLatin1Char('\n');
     }
     help += QStringLiteral(
-        "  Liczby z kropką lub przecinkiem dziesiętnym; zawór jak w oknie wyboru zaworu.\n"
+        "  Liczby z kropką lub przecinkiem dziesiętnym; zawór jak w oknie wyboru zaworu;\n"
+        "  odstępy przed wartością i po niej się pomija. Liczba spoza zakresu opcji\n"
+        "  jest odrzucana (kod 2), chyba że okno odrzuca ją własnym komunikatem.\n"
         "\n"
         "Wyniki:\n"
         "  (bez opcji)    pola wyników okna, po polsku\n"
         "  --json         jeden obiekt JSON: pola rekordu obliczeń (nazwy jak w rekordzie),\n"
         "                 a przy odmowie {\"message\": komunikat okna}\n"
         "  --pdf PLIK     raport okna zapisany jak przy \"Utwórz PDF\"\n"
-        "  --batch PLIK   wiele przypadków: plik CSV (pierwszy wiersz: nazwy opcji lub pól\n"
-        "                 rekordu, separator ',' lub ';'), a \"-\" – wiersze JSON ze\n"
-        "                 standardowego wejścia; na każdy przypadek jeden wiersz JSON;\n"
-        "                 opcje wiersza poleceń są wartościami domyślnymi przypadków\n"
+        "  --batch PLIK   wiele przypadków z pliku, potoku lub (\"-\") standardowego\n"
+        "                 wejścia, czytanych do końca: CSV (pierwszy wiersz: nazwy opcji\n"
+        "                 lub pól rekordu, separator ',' lub ';'; komórka w cudzysłowie\n"
+        "                 może zawierać koniec wiersza) albo wiersze JSON (pierwszy\n"
+        "                 niepusty wiersz zaczyna się od '{'); puste wiersze są\n"
+        "                 pomijane; na każdy przypadek, w kolejności, jeden wiersz JSON\n"
+        "                 z numerem wiersza pliku (licząc nagłówek) jako \"Row\";\n"
+        "                 opcje wiersza poleceń są wartościami domyślnymi przypadków;\n"
+        "                 plik bez przypadku to błąd wiersza poleceń\n"
         "  --help         ten opis\n"
-        "\n"
-        "Kody wyjścia: 0 – obliczono; 1 – obliczenie odrzucone (komunikat okna);\n"
-        "2 – błędny wiersz poleceń lub nieznany zawór.\n");
+        "\n");
+    help += ExitCodes();
     return help;
 }
 
 QString NumberInput(double value) {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
-namespace {
-
-// The cells of one CSV line; false when a quote is not closed.
-bool SplitCsv(const QString& line, QChar separator, QStringList& cells) {
-    cells.clear();
-    QString cell;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < line.size() && line[i + 1] == QLatin1Char('"')) {
-                    cell += c;
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                cell += c;
-            }
-        } else if (c == QLatin1Char('"') && cell.isEmpty()) {
-            quoted = true;
-        } else if (c == separator) {
-            cells << cell;
-            cell.clear();
-        } else {
-            cell += c;
-        }
-    }
-    cells << cell;
-    return !quoted;
-}
-
-QString LineMessage(long line, const QString& message) {
-    return QStringLiteral("Wiersz %1: %2").arg(line).arg(message);
-}
-
-} // namespace
-
-QString JsonCase(const Command& command, const QByteArray& line, Case& inputs) {
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(line, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject())
-        return QStringLiteral("to nie jest obiekt JSON");
-    const QJsonObject object = doc.object();
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        const Option* option = command.FindKey(it.key());
-        if (!option) {
-            if (command.hasField(it.key()))
-                continue; // a result of an earlier run
-            return QStringLiteral("nieznane pole \"%1\"").arg(it.key());
-        }
-        const QJsonValue v = it.value();
-        if (v.isString())
-            inputs[option->name] = v.toString();
-        else if (v.isDouble())
-            inputs[option->name] = NumberInput(v.toDouble());
-        else if (v.isBool()) // the exchanger kind
-            inputs[option->name] = v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-        else if (!v.isNull())
-            return QStringLiteral("pole \"%1\" nie jest liczbą, tekstem ani wartością logiczną")
-                .arg(it.key());
-    }
-    return {};
-}
-
-BatchSummary RunBatch(const Command& command, const Case& defaults, QIODevice& in,
-                      BatchFormat format, const std::function<void(const QByteArray&)>& write) {
-    BatchSummary summary;
-    std::vector<const Option*> columns;
-    QChar separator = QLatin1Char(',');
-    bool header = format == BatchFormat::Csv;
-    QStringList cells;
-    long lineNumber = 0;
-    while (!in.atEnd()) {
-        QByteArray raw = in.readLine();
-        ++lineNumber;
-        if (lineNumber == 1 && raw.startsWith("\xEF\xBB\xBF"))
-            raw.remove(0, 3);
-        while (raw.endsWith('\n') || raw.endsWith('\r'))
-            raw.chop(1);
-        if (raw.trimmed().isEmpty())
-            continue;
-        const QString line = QString::fromUtf8(raw);
-        if (header) {
-            header = false;
-            if (line.contains(QLatin1Char(';')) && !line.contains(QLatin1Char(',')))
-                separator = QLatin1Char(';');
-            SplitCsv(line, separator, cells);
-            for (const QString& name : cells) {
-                const Option* option = command.FindKey(name.trimmed());
-                if (!option && !command.hasField(name.trimmed())) {
-                    summary.error = QStringLiteral("Nieznana kolumna \"%1\" w nagłówku pliku; "
-                                                   "kolumny to opcje podkomendy %2.")
-                                        .arg(name.trimmed(), command.name);
-                    return summary;
-                }
-                columns.push_back(option);
-            }
-            continue;
-        }
-        Case inputs = defaults;
-        QString unreadable;
-        if (format == BatchFormat::Csv) {
-            if (!SplitCsv(line, separator, cells))
-                unreadable = QStringLiteral("niezamknięty cudzysłów");
-            else if (static_cast<size_t>(cells.size()) != columns.size())
-                unreadable =
-                    QStringLiteral("%1 pól zamiast %2").arg(cells.size()).arg(columns.size());
-            else
-                for (size_t i = 0; i < columns.size(); ++i)
-                    if (columns[i] && !cells[static_cast<qsizetype>(i)].trimmed().isEmpty())
-                        inputs[columns[i]->name] = cells[static_cast<qsizetype>(i)].trimmed();
-        } else {
-            unreadable = JsonCase(command, raw, inputs);
-        }
-        Result result;
-        if (!unreadable.isEmpty()) {
-            result.status = Usage;
-            result.message = LineMessage(lineNumber, unreadable);
-        } else {
-            result = command.run(inputs, false);
-            if (result.status == Usage)
-                result.message = LineMessage(lineNumber, result.message);
-        }
-        if (result.status == Computed)
-            ++summary.computed;
-        else
-            ++summary.refused;
-        write(result.Json().Text() + '\n');
-    }
-    return summary;
 }
 
 } // namespace Cli

@@ -35,27 +35,52 @@ Parsed Parse(const QStringList& arguments);
 QString GeneralHelp();
 QString CommandHelp(const Command& command);
 
-enum class BatchFormat { Csv, JsonLines };
+enum class BatchFormat {
+    Detect,    // by the first line that is not blank: "{" opens JSON lines, else a CSV header
+    Csv,       // a header naming the columns, then one case per row
+    JsonLines, // one object per line
+};
 
 // What a batch did: its cases by outcome, or why it could not start.
 struct BatchSummary {
     long computed = 0;
-    long refused = 0; // a window's message or a line that cannot be read
+    long refused = 0; // a window's message or a row that cannot be read
     QString error;    // the batch did not start (a CSV header that cannot be read)
-    int Status() const { return !error.isEmpty() ? Usage : refused > 0 ? Refused : Computed; }
+    // No row held a case: an empty source, or a header alone.
+    bool Empty() const { return error.isEmpty() && computed + refused == 0; }
+    int Status() const {
+        return !error.isEmpty() || Empty() ? Usage : refused > 0 ? Refused : Computed;
+    }
 };
 
-// Runs the cases read from `in`, one JSON line each through `write` (line end
-// included), in their order; a case that is refused or cannot be read gives
-// {"message": …} and the batch goes on. `defaults` are the options of the
-// command line, which every line may override.
+// Runs the cases read from `in` to its end (a pipe or FIFO too), each answered
+// through `write` (line end included) in the order of the rows, by
+// BatchAnswer; a case that is refused or cannot be read gives its message and
+// the batch goes on. Blank lines are no case and get no answer. `defaults` are
+// the options of the command line, which every row may override.
 //  - CSV: the first line names the columns (option names or record field
 //    names), the separator is ',' or ';' (whichever the header has), fields
-//    may be quoted; an empty cell leaves its option to the default.
+//    may be quoted, and a quoted field may hold a line break; an empty cell
+//    leaves its option to the default.
 //  - JSON lines: one object per line, keyed by option or record field names;
-//    the record's other fields (results of an earlier run) are ignored.
+//    the record's other fields (results of an earlier run, its "Row") are ignored.
 BatchSummary RunBatch(const Command& command, const Case& defaults, QIODevice& in,
                       BatchFormat format, const std::function<void(const QByteArray&)>& write);
+
+// The answer to the case of row `row` (counted as the source counts its lines,
+// header included): {"Row": row, …the record} or {"Row": row, "message": …}, one
+// JSON line, as scripts have always read a batch's answers.
+QByteArray BatchAnswer(long row, const Result& result);
+
+// A batch source with no case in it.
+QString EmptyBatchMessage(const QString& file); // "Plik "x.csv" nie zawiera żadnego przypadku."
+
+// A message as text on a terminal: the windows' "\r" a line break, any other
+// control character a visible escape.
+QString TerminalText(const QString& message);
+
+// "1 pole", "2 pola", "5 pól", "22 pola".
+QString FieldCount(long count);
 
 // The inputs of one JSON line of a batch, keyed by option or record field names,
 // over `inputs`; the record's other fields (results of an earlier run) are

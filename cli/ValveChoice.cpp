@@ -25,9 +25,10 @@ QString Coefficient(double alpha) {
     return Convert::FixedText(alpha, 4, 2);
 }
 
+// An option's text without the blanks around it, as a list item is found.
 QString Given(const Case& inputs, const QString& option) {
     const auto it = inputs.find(option);
-    return it == inputs.end() ? QString() : it->second;
+    return it == inputs.end() ? QString() : it->second.trimmed();
 }
 
 QString Text(const Texts& fields, const char* key) {
@@ -54,7 +55,7 @@ std::optional<ValveChoice> FindValve(const QString& type, const QString& size,
         for (const Catalogue::Type& t : Catalogue::Types())
             known << t.text;
         *error = QStringLiteral("Nieznany typ zaworu \"%1\". Typy: %2.")
-                     .arg(type, known.join(QStringLiteral(", ")));
+                     .arg(Visible(type), known.join(QStringLiteral(", ")));
         return std::nullopt;
     }
     if (!size.isEmpty()) {
@@ -67,7 +68,7 @@ std::optional<ValveChoice> FindValve(const QString& type, const QString& size,
             for (const Catalogue::Size& s : choice.type->sizes)
                 known << s.text;
             *error = QStringLiteral("Zawór %1 nie ma wielkości %2. Wielkości: %3.")
-                         .arg(type, size, known.join(QStringLiteral(", ")));
+                         .arg(type, Visible(size), known.join(QStringLiteral(", ")));
             return std::nullopt;
         }
     }
@@ -80,7 +81,7 @@ std::optional<ValveChoice> FindValve(const QString& type, const QString& size,
                 choice.setPressure = static_cast<int>(i);
         if (choice.setPressure < 0) {
             *error = QStringLiteral("Zawór %1 nie ma ciśnienia nastawy %2 bar. Ciśnienia: %3.")
-                         .arg(type, setPressure,
+                         .arg(type, Visible(setPressure),
                               QStringList(choice.type->setPressureTexts.begin(),
                                           choice.type->setPressureTexts.end())
                                   .join(QStringLiteral(", ")));
@@ -96,21 +97,24 @@ const std::vector<Option>& ValveOptions(ValveDialog dialog) {
                       QStringLiteral("typ zaworu z katalogu (SV10, SV20, SV30, SV20.N, …)"),
                       QString(),
                       QString(),
-                      QString()};
+                      QString(),
+                      std::nullopt};
     const Option size{kSize,
                       QStringLiteral("ValveSize"),
                       QStringLiteral("wielkość zaworu (1/2\", 3/4\", 1\", …; znak cala można "
                                      "pominąć)"),
                       QString(),
                       QString(),
-                      QString()};
+                      QString(),
+                      std::nullopt};
     auto pressure = [](const char* description) {
         return Option{kSetPressure,
                       QStringLiteral("SetPressure"),
                       QString::fromUtf8(description),
                       QStringLiteral("[bar]"),
                       QString(),
-                      QString()};
+                      QString(),
+                      std::nullopt};
     };
     static const std::vector<Option> valve = {type, size,
                                               pressure("ciśnienie nastawy p z listy typu zaworu")};

@@ -28,6 +28,7 @@ namespace Cli {
 template <class R> struct Form {
     std::vector<QString> keys;                     // per field of the table
     std::vector<QString> options;                  // per field of the table
+    std::vector<std::optional<Domain>> domains;    // per field of the table: a typed number's
     Texts opened;                                  // the window's fields
     std::vector<const Fields::Field<R>*> controls; // those of every mode, then those of one
     std::vector<const Fields::Field<R>*> shown;    // in the order of the form
@@ -42,6 +43,9 @@ template <class R> const Form<R>& FormOf() {
         for (const Fields::Field<R>& field : table) {
             f.keys.push_back(QString::fromLatin1(field.key));
             f.options.push_back(Fields::OptionName(field.key));
+            f.domains.push_back(field.role == Fields::Role::Input && field.IsNumber()
+                                    ? DomainOf(field.look.unit)
+                                    : std::nullopt);
             // A field the window does not fill when shown starts empty.
             if (field.edit)
                 f.opened[f.keys.back()] =
@@ -82,12 +86,13 @@ template <class R> std::vector<Option> WindowOptions(ValveDialog dialog) {
         if (f->role == Fields::Role::Input)
             options.push_back({Fields::OptionName(f->key), QString::fromLatin1(f->key),
                                f->look.description, f->look.unit, Fields::RestoredText(R(), *f),
-                               QString()});
+                               QString(), FormOf<R>().domains[IndexOf(*f)]});
     for (const Fields::Field<R>& f : Calculation<R>::Fields())
         if (f.role == Fields::Role::Control)
             options.push_back({Fields::OptionName(f.key), QString::fromLatin1(f.key),
                                f.look.description, f.look.unit, Fields::RestoredText(R(), f),
-                               f.IsBool() ? QStringLiteral("true|false") : QStringLiteral("N")});
+                               f.IsBool() ? QStringLiteral("true|false") : QStringLiteral("N"),
+                               std::nullopt});
     return options;
 }
 
@@ -109,9 +114,11 @@ template <class R> bool OfAnotherMode(const R& record, const Fields::Field<R>& f
 
 // The case entered into the window and read by "Oblicz" into `record`; the
 // message of an exit check (Refused) or of a valve the dialog does not list
-// (Usage) instead.
+// (Usage) instead. A number typed outside its option's domain is entered too,
+// and named in *outOfDomain (the first of them in the table).
 template <class R>
-std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& record) {
+std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& record,
+                                const Fields::Field<R>** outOfDomain = nullptr) {
     const Fields::Table<R>& table = Calculation<R>::Fields();
     const Form<R>& form = FormOf<R>();
     record = R();
@@ -166,6 +173,10 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
             return Result::Stopped(Refused, f.look.invalid);
         if (f.look.range && (value < f.look.range->min || value > f.look.range->max))
             return Result::Stopped(Refused, f.look.range->message);
+        const std::optional<Domain>& domain = form.domains[i];
+        if (outOfDomain && !*outOfDomain && domain &&
+            !(value >= domain->min && value <= domain->max))
+            *outOfDomain = &f;
     }
     for (size_t i = 0; i < table.size(); ++i)
         if (table[i].IsRead() && !OfAnotherMode(record, table[i]))
@@ -210,11 +221,28 @@ template <class R> QString ResultRows(const R& record) {
     return rows;
 }
 
+// Whether a refusal is a check of the window on what was typed, whose message
+// says more of a value outside its domain than the command line's: not the
+// missing data that a value beyond sense turns into (a negative or overflowing
+// required flow), a search that found no size, or a result that overflowed.
+inline bool ChecksTheInputs(const Calc::Refusal& refusal) {
+    using Kind = Calc::Refusal::Kind;
+    return refusal.kind != Kind::IncompleteData && refusal.kind != Kind::NotFound &&
+           refusal.kind != Kind::NotFinite;
+}
+
 template <class R> Result RunCase(ValveDialog dialog, const Case& inputs, bool withReport) {
     R record;
-    if (std::optional<Result> refused = EnterCase(dialog, inputs, record))
+    const Fields::Field<R>* outOfDomain = nullptr;
+    if (std::optional<Result> refused = EnterCase(dialog, inputs, record, &outOfDomain))
         return *refused;
-    if (const Calc::Outcome<> outcome = Calc::Guarded(record); !outcome)
+    const Calc::Outcome<> outcome = Calc::Guarded(record);
+    if (outOfDomain && (outcome || !ChecksTheInputs(outcome.refusal()))) {
+        const size_t i = IndexOf(*outOfDomain);
+        return Result::Stopped(Usage,
+                               OutOfDomainMessage(FormOf<R>().options[i], *FormOf<R>().domains[i]));
+    }
+    if (!outcome)
         return Result::Stopped(Refused, outcome.Message());
     Result result;
     if (withReport) {

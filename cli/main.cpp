@@ -3,14 +3,17 @@
 // never needs a display.
 
 #include "cli/CommandLine.h"
+#include "cli/OutputFile.h"
 #include "data/Dane.h"
 #include "report/ReportOutput.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 
@@ -20,9 +23,10 @@ void Write(std::FILE* stream, const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
 }
 
-void WriteLine(std::FILE* stream, QString text) {
-    // The windows break a message's line with a carriage return.
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+// Text for a terminal: the windows' line breaks ("\r") as line breaks, any other
+// control character (of a typed text a message repeats) as a visible escape.
+void WriteLine(std::FILE* stream, const QString& message) {
+    QString text = Cli::TerminalText(message);
     if (!text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     Write(stream, text.toUtf8());
@@ -32,9 +36,7 @@ void WriteLine(std::FILE* stream, QString text) {
 // otherwise text on standard error.
 int Fail(bool json, const QString& message, int status) {
     if (json) {
-        Cli::JsonObject object;
-        object.Add(QStringLiteral("message"), message);
-        Write(stdout, object.Text() + '\n');
+        Write(stdout, Cli::Result::Stopped(status, message).Json().Text() + '\n');
     } else {
         WriteLine(stderr, message);
     }
@@ -46,6 +48,16 @@ int Fail(bool json, const QString& message, int status) {
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         WriteLine(stderr, message);
+}
+
+// The results reached standard output, or the program ends with Output.
+int Finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int error = errno;
+        WriteLine(stderr, Cli::StandardOutputMessage(error));
+        return Cli::Output;
+    }
+    return status;
 }
 
 } // namespace
@@ -78,43 +90,52 @@ int main(int argc, char** argv) {
     Dane::ProgramDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 
     if (!inv.batch.isEmpty()) {
+        // Read to its end in either format: a file, "-" (standard input), a FIFO.
         QFile in;
-        Cli::BatchFormat format = Cli::BatchFormat::Csv;
-        if (inv.batch == QLatin1String("-")) {
-            format = Cli::BatchFormat::JsonLines;
+        const bool standardInput = inv.batch == QLatin1String("-");
+        if (standardInput) {
             in.open(stdin, QIODevice::ReadOnly);
         } else {
             in.setFileName(inv.batch);
-            if (inv.batch.endsWith(QLatin1String(".jsonl")))
-                format = Cli::BatchFormat::JsonLines;
-            if (!in.open(QIODevice::ReadOnly))
-                return Fail(json, QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(inv.batch),
-                            Cli::Usage);
+            if (QFileInfo(inv.batch).isDir() || !in.open(QIODevice::ReadOnly))
+                return Fail(
+                    json,
+                    QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(Cli::Visible(inv.batch)),
+                    Cli::Usage);
         }
         const Cli::BatchSummary summary =
-            Cli::RunBatch(*inv.command, inv.inputs, in, format,
+            Cli::RunBatch(*inv.command, inv.inputs, in, Cli::BatchFormat::Detect,
                           [](const QByteArray& line) { Write(stdout, line); });
         if (!summary.error.isEmpty())
             return Fail(json, summary.error, Cli::Usage);
-        return summary.Status();
+        if (summary.Empty())
+            return Fail(json, Cli::EmptyBatchMessage(inv.batch), Cli::Usage);
+        return Finish(summary.Status());
     }
 
     const Cli::Result result = inv.command->run(inv.inputs, !inv.pdf.isEmpty());
     if (result.status != Cli::Computed)
         return Fail(json, result.message, result.status);
-    // The report first: a report that cannot be written is a refusal like any other.
+    // The report first: nothing is printed of a case whose report is not written.
     if (!inv.pdf.isEmpty()) {
         if (!result.report)
             return Fail(json, result.reportRefusal, Cli::Refused);
+        if (const QString obstacle = Cli::WriteObstacle(inv.pdf); !obstacle.isEmpty())
+            return Fail(json, Cli::PdfNotWrittenMessage(inv.pdf, obstacle), Cli::Output);
         const QScreen* screen = QGuiApplication::primaryScreen();
         const int ppi = screen ? qRound(screen->logicalDotsPerInch()) : 96;
         QString error;
-        if (!Report::WritePdf(*result.report, inv.pdf, ppi, &error))
-            return Fail(json, error, Cli::Refused);
+        if (!Report::WritePdf(*result.report, inv.pdf, ppi, &error)) {
+            // The component's own message where the file was never begun (a
+            // bitmap or the component missing).
+            const QString reason = Cli::WriteFailure(inv.pdf);
+            return Fail(json, reason.isEmpty() ? error : Cli::PdfNotWrittenMessage(inv.pdf, reason),
+                        Cli::Output);
+        }
     }
     if (json)
         Write(stdout, result.record.Text() + '\n');
     else
         WriteLine(stdout, result.text);
-    return Cli::Computed;
+    return Finish(Cli::Computed);
 }

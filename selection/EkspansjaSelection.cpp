@@ -88,8 +88,12 @@ Calc::Outcome<> Compute(TEkspansjaData& r) {
     const Calc::Outcome<double> flow = RequiredFlow(r);
     if (!flow)
         return flow;
-    // A negative heat, volume or time leaves nothing to relieve.
-    if (!Selection::AsksForFlow(*flow))
+    // A negative heat, volume or time leaves nothing to relieve; the window
+    // shows the flow with the decimals of its field.
+    static const int decimals =
+        Fields::Find(Calculation<TEkspansjaData>::Fields(), &TEkspansjaData::RequiredCapacity)
+            ->resultDecimals;
+    if (!Selection::AsksForFlow(*flow, decimals))
         return IncompleteData();
     r.RequiredCapacity = *flow;
     const double p1 = Obliczenia::RelievingPressure(r.SetPressure, r.Overpressure);

@@ -44,8 +44,9 @@ Outcome<Found> FirstCovering(const QString& valveType, double setPressure, doubl
     return *found;
 }
 
-bool AsksForFlow(double requirement) {
-    return requirement > 0 && std::isfinite(requirement);
+bool AsksForFlow(double requirement, int decimals) {
+    // Half the last shown digit rounds up to it.
+    return requirement >= 0.5 * std::pow(10.0, -decimals) && std::isfinite(requirement);
 }
 
 bool HasResultToPrint(double result, double requirement) {

@@ -61,9 +61,11 @@ using Measure = std::function<Obliczenia::Result(const ValveData::Record& record
 Outcome<Found> FirstCovering(const QString& valveType, double setPressure, double requirement,
                              const Measure& measure);
 
-// A derived required flow asks for something to relieve: above zero and
-// finite (a volume, diameter, heat or time of 0 or below asks for nothing).
-bool AsksForFlow(double requirement);
+// A derived required flow asks for something to relieve: finite, and large
+// enough that the window shows it as more than zero with its `decimals` (at
+// least 0.05 kg/h with one). A volume, diameter, heat or time of 0 or below, or
+// one so small, asks for nothing.
+bool AsksForFlow(double requirement, int decimals = 1);
 
 // A report prints a result only when it exceeds the requirement by at least
 // 0.0001, so a capacity that just equals the requirement prints nothing.

@@ -1,7 +1,9 @@
 # Builds the Debian package in a scratch directory and checks that it holds every
-# run-time file, links on the PATH to real executables and desktop files that pass
-# their validators. Run with -DBUILD=<build directory> -DWORK=<scratch directory>
-# -DVERSION=<version> -DAPPSTREAM_ID=<id of the metadata> -DHELP_SEARCH=<help_search>.
+# run-time file, links on the PATH to real executables, desktop files that pass
+# their validators, binaries that lintian finds hardened and help that searches
+# without writing into the program directory. Run with -DBUILD=<build directory>
+# -DWORK=<scratch directory> -DVERSION=<version> -DAPPSTREAM_ID=<id of the metadata>
+# -DHELP_SEARCH=<help_search>.
 
 foreach(tool dpkg-deb dpkg-shlibdeps gzip)
     find_program(have_${tool} ${tool})
@@ -148,4 +150,19 @@ endif()
 file(GLOB_RECURSE after LIST_DIRECTORIES true RELATIVE ${program} ${program}/*)
 if(NOT before STREQUAL after)
     message(FATAL_ERROR "searching the help wrote into the program directory")
+endif()
+
+# The binaries carry Debian's hardening: fortified functions, relro bound at
+# start, PIE (cmake/Hardening.cmake).
+find_program(lintian lintian)
+if(NOT lintian)
+    message("lintian is missing (apt-get install lintian): the hardening is not checked")
+else()
+    execute_process(COMMAND ${lintian} --no-cfg --display-info --tags
+                            hardening-no-bindnow,hardening-no-fortify-functions,hardening-no-pie,hardening-no-relro
+                            ${deb}
+                    OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT out STREQUAL "")
+        message(FATAL_ERROR "lintian finds binaries without hardening:\n${out}")
+    endif()
 endif()

@@ -1,7 +1,8 @@
 // Every subcommand of kalmo-cli against its window: the same inputs typed into
 // the window (offscreen, the valve chosen in the real dialog) and given to the
 // command line give the same record and the same messages; the PDF report of
-// --pdf reads as the window's; the program's exit statuses and streams.
+// --pdf reads as the window's; the program's exit statuses and streams, its
+// batches from pipes, PDF targets it cannot write, typed control characters.
 
 #include "test_capacity_fixture.h"
 
@@ -11,6 +12,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+
+#include <sys/stat.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -69,8 +74,9 @@ struct Process {
     QByteArray err;
 };
 
+// `input` on standard input, or written into the FIFO `fifo` once the program runs.
 Process RunCli(const QStringList& arguments, const QByteArray& input = {},
-               const QString& program = QStringLiteral(KALMO_CLI)) {
+               const QString& program = QStringLiteral(KALMO_CLI), const QString& fifo = {}) {
     QProcess p;
     p.start(program, arguments);
     Process run;
@@ -78,7 +84,12 @@ Process RunCli(const QStringList& arguments, const QByteArray& input = {},
         ADD_FAILURE() << "kalmo-cli did not start";
         return run;
     }
-    p.write(input);
+    QFile pipe(fifo);
+    if (!fifo.isEmpty() && pipe.open(QIODevice::WriteOnly))
+        pipe.write(input);
+    else
+        p.write(input);
+    pipe.close();
     p.closeWriteChannel();
     if (!p.waitForFinished(60000)) {
         p.kill();
@@ -145,7 +156,9 @@ TEST_P(CliAgainstWindow, SameRecordOrSameMessage) {
     if (!window.message.isEmpty()) {
         EXPECT_EQ(cli.status, Cli::Refused);
         EXPECT_EQ(cli.message, window.message);
-        EXPECT_EQ(ParsedJson(cli.Json().Text()), QJsonObject({{"message", window.message}}));
+        // JSON breaks the box's line with "\n".
+        EXPECT_EQ(ParsedJson(cli.Json().Text()),
+                  QJsonObject({{"message", QString(window.message).replace('\r', '\n')}}));
     } else {
         ASSERT_EQ(cli.status, Cli::Computed) << cli.message.toStdString();
         EXPECT_GT(window.record["Capacity"].toDouble(), 0);
@@ -180,7 +193,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- the program -----------------------------------------------------------------
 
-class CliProgram : public CapacityWindowTest {};
+class CliProgram : public CapacityWindowTest {
+protected:
+    // A file of the work folder with `bytes`.
+    QString File(const char* name, const QByteArray& bytes) {
+        QFile f(work.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        return f.fileName();
+    }
+};
 
 TEST_F(CliProgram, JsonAndTextOfTheProgramAreTheCoresCases) {
     const CapacityCase c{"flow-steam", "SV20", "2\"", "10.0", "33,3", nullptr, "2.25"};
@@ -222,10 +243,10 @@ TEST_F(CliProgram, ExitStatusesAndStreams) {
          2,
          "",
          "Nie można otworzyć pliku \"/nonexistent/cases.csv\".\n"},
-        // A report that cannot be written is a refusal, an object with --json.
+        // A report that cannot be written is an output error, an object with --json.
         {{"flow-water", "--valve-type", "SV10", "--valve-size", "1/2", "--set-pressure", "5",
           "--pdf", work.path(), "--json"},
-         1,
+         3,
          "{\"message\":\"Nie można zapisać pliku",
          ""},
     };
@@ -248,12 +269,12 @@ TEST_F(CliProgram, BatchOfJsonLinesOnStandardInput) {
                           : QByteArray("{\"overpressure\": ") + QByteArray::number(10 + i % 20) +
                                 ", \"relieving-temp\": " + QByteArray::number(i % 70) + "}\n";
     const Process run = RunCli({"flow-air", "--valve-type", "SV20", "--valve-size", "1",
-                                "--set-pressure", "8", "--batch", "-"},
+                                "--set-pressure", "8", "--batch", "-", "--json"},
                                input);
     EXPECT_EQ(run.exitCode, 1);
     const QList<QByteArray> lines = run.out.split('\n');
     ASSERT_EQ(lines.size(), 201); // and the last line end
-    EXPECT_EQ(lines[100], "{\"message\":\"Niepoprawna wartość przyrostu ciśnienia!\"}");
+    EXPECT_EQ(lines[100], "{\"Row\":101,\"message\":\"Niepoprawna wartość przyrostu ciśnienia!\"}");
     EXPECT_EQ(ParsedJson(lines[199])["RelievingTemp"].toDouble(), 199 % 70);
     EXPECT_TRUE(run.err.isEmpty());
 }
@@ -320,6 +341,89 @@ TEST_F(CliProgram, PdfOfARefusedCaseIsNotWritten) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(QString::fromUtf8(run.err), "Brak kompletu danych do wykonania obliczeń!\n");
     EXPECT_FALSE(QFileInfo::exists(file));
+}
+
+// A batch read to its end from every kind of source, one answer per case with
+// the row it answers; blank lines are none, a quoted line break is one cell.
+TEST_F(CliProgram, BatchFromAnySourceAnswersEveryRow) {
+    const QString p9 = QStringLiteral("Zawór SV10 nie ma ciśnienia nastawy 9 bar. Ciśnienia: 1.5, "
+                                      "2.0, 2.5, 3.0, 3.5, 4.0, 4.5, 5.0, 5.5, 6.0.");
+    const QByteArray csv = "valve-type;valve-size;set-pressure\n\nSV10;1/2;5\nSV10;\"1/2\n\";9\n"
+                           "\nSV10;1/2\n";
+    const QByteArray json =
+        "{\"valve-type\":\"SV10\",\"valve-size\":\"1/2\",\"set-pressure\":5}\n"
+        "\n{\"valve-type\":\"SV10\",\"valve-size\":\"1/2\",\"set-pressure\":9}\n"
+        "{\"set-pressure\":\n";
+    const std::pair<QByteArray, QString> formats[] = {
+        {csv, "3 ok|4 " + p9 + "|7 2 pola zamiast 3"},
+        {json, "1 ok|3 " + p9 + "|4 to nie jest obiekt JSON"}};
+    const QString fifo = work.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const auto& [input, expected] : formats)
+        for (const QString& source : {QStringLiteral("/dev/stdin"), QStringLiteral("-"), fifo}) {
+            const Process run =
+                RunCli({"flow-air", "--json", "--batch", source}, input, QStringLiteral(KALMO_CLI),
+                       source == fifo ? fifo : QString());
+            QStringList answers;
+            for (const QByteArray& line : run.out.trimmed().split('\n')) {
+                const QJsonObject a = ParsedJson(line);
+                answers << QString::number(a["Row"].toInt()) + ' ' +
+                               (a.contains("Capacity") ? "ok" : a["message"].toString());
+            }
+            EXPECT_EQ(answers.join('|'), expected) << source.toStdString();
+            EXPECT_EQ(run.exitCode, 1);
+        }
+    // A source without a case is a usage error.
+    for (const QByteArray& empty : {QByteArray(), QByteArray("\n\n"), csv.left(35)}) {
+        const QString file = File("empty.csv", empty);
+        const Process run = RunCli({"flow-air", "--batch", file});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err, "Plik \"" + file.toUtf8() + "\" nie zawiera żadnego przypadku.\n");
+    }
+}
+
+// A PDF that cannot be written ends with status 3 and says why.
+TEST_F(CliProgram, PdfThatCannotBeWritten) {
+    const QStringList water = {"flow-water", "--valve-type",   "SV10", "--valve-size",
+                               "1/2",        "--set-pressure", "5",    "--json",
+                               "--pdf"};
+    const QString disk = work.filePath(QStringLiteral("disk"));
+    QDir().mkpath(disk);
+    // A full file system: a small tmpfs, where this test may mount one.
+    const bool mounted =
+        QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "x", disk}) == 0;
+    if (mounted)
+        File("disk/filler", QByteArray(60 * 1024, 'x'));
+    const std::pair<QString, QString> cases[] = {
+        {work.path(), QStringLiteral("to nie jest zwykły plik")},
+        {work.filePath("no/r.pdf"), "folder \"" + work.filePath("no") + "\" nie istnieje"},
+        {disk + "/r.pdf", QStringLiteral("brak miejsca na dysku")}};
+    for (const auto& [target, reason] : cases) {
+        if (!mounted && target.startsWith(disk)) {
+            std::puts("cannot mount a tmpfs here: a PDF on a full disk is not tried");
+            continue;
+        }
+        const Process run = RunCli(water + QStringList{target});
+        EXPECT_EQ(run.exitCode, 3);
+        EXPECT_EQ(ParsedJson(run.out)["message"].toString(),
+                  "Nie można zapisać pliku \"" + target + "\": " + reason +
+                      ".\nPlik PDF nie został utworzony.");
+    }
+    if (mounted)
+        QProcess::execute("umount", {disk});
+}
+
+// What was typed comes back with its control characters escaped, never raw.
+TEST_F(CliProgram, ControlCharactersAreShownEscaped) {
+    const Process typed =
+        RunCli({"flow-water", "--valve-type", QString::fromUtf8("SV\x1B[2J\xC2\x9B\nX")});
+    EXPECT_TRUE(typed.err.startsWith("Nieznany typ zaworu \"SV\\x1B[2J\\u009B\\nX\". Typy: SV10"));
+    const Process elf = RunCli({"flow-air", "--batch",
+                                File("elf.csv", QByteArray("v\x7F"
+                                                           "ELF\0\x01",
+                                                           7))});
+    EXPECT_EQ(elf.err, "Nieznana kolumna \"v\\x7FELF\\x00\\x01\" w nagłówku pliku; kolumny to "
+                       "opcje podkomendy flow-air.\n");
 }
 
 } // namespace

@@ -13,7 +13,7 @@ packages=(
     locales
     python3 python3-iapws
     poppler-utils
-    dpkg-dev desktop-file-utils appstream man-db
+    dpkg-dev desktop-file-utils appstream man-db lintian
     xvfb openbox xdotool x11-utils
 )
 

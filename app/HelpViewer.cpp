@@ -352,6 +352,11 @@ private:
                 [search, query] { search->search(query->searchInput()); });
         connect(hits, &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::Open);
         tabs_->addTab(searchPage, QStringLiteral("Szukaj"));
+        // A chosen tab is ready for typing, as after Ctrl+F.
+        connect(tabs_, &QTabWidget::currentChanged, query, [this, searchPage, query] {
+            if (tabs_->currentWidget() == searchPage)
+                query->setFocus(Qt::TabFocusReason);
+        });
     }
 
     // Today's index matched words typed without their diacritics; Qt's filter does

@@ -45,15 +45,16 @@ Report::Content ReportContent(const TFlowAirData& data) {
                        int height) { r.Bitmap(printer, pdf, number, width, height); };
 
     const double t1 = data.RelievingTemp;
-    const double p1 = data.RelievingPressure;
-    const Obliczenia::AirState air = Obliczenia::AirStateAt(p1, t1);
-    const double T1 = air.T1;
-    const double k1 = air.K1;
-    const double beta = (data.BackPressure + 1) / (p1 + 1);
-    const double tr = air.Tr;
-    const double pr = air.Pr;
-    // A computed record lies within the compressibility table: its t1 passed.
-    const double z = air.Z.value();
+    // What the capacity took. A computed record lies within the compressibility
+    // table: its t1 passed.
+    const Obliczenia::AirCapacityResult m = Obliczenia::AirCapacity(
+        data.FlowDiameter, data.RelievingPressure, data.BackPressure, t1, data.AlphaGas);
+    const double T1 = m.air.T1;
+    const double k1 = m.air.K1;
+    const double beta = m.flow.beta;
+    const double tr = m.air.Tr;
+    const double pr = m.air.Pr;
+    const double z = m.air.Z.value();
 
     text(Line(17), Line(10), QStringLiteral("Czynnik roboczy:  powietrze"));
     text(Line(18), Line(11),
@@ -158,10 +159,8 @@ Report::Content ReportContent(const TFlowAirData& data) {
         bitmap(Line(16, 2), Line(24, 2), 22, 297, 87);
         text(Line(17, 2), Line(26, 2), volumeLine);
     } else {
-        // ψ and K2 exactly as the capacity took them.
-        const Obliczenia::FlowFactors factors = Obliczenia::AirFlowFactors(p1, data.BackPressure);
-        const double psi = factors.psi;
-        const double k2 = factors.K2;
+        const double psi = m.flow.psi;
+        const double k2 = m.flow.K2;
         bitmap(Line(46), Line(43), 20, 270, 99);
         text(Line(48), Line(45), psiHeading);
         bitmap(Line(49), Line(46), 9, 942, 276);

@@ -86,10 +86,14 @@ Report::Content ReportContent(const TFlowSteamData& data) {
     auto bitmap = [&r](Report::Place printer, Report::Place pdf, int number, int right,
                        int height) { r.Bitmap(printer, pdf, number, right - 120, height); };
 
-    const double p1 = data.RelievingPressure;
-    const double beta = (data.BackPressure + 1) / (p1 + 1);
-    // A computed record lies within the K1 table: its p1 passed the calculation.
-    const double k1 = Obliczenia::SteamK1(p1).value();
+    // What the capacity took. A computed record lies within the K1 table: its p1
+    // passed the calculation.
+    const Obliczenia::SteamState steam =
+        Obliczenia::SteamCapacity(data.FlowDiameter, data.RelievingPressure, data.BackPressure,
+                                  data.AlphaGas)
+            .steam;
+    const double beta = steam.flow.beta;
+    const double k1 = steam.K1.value();
 
     text(Line(17), Line(10), QStringLiteral("Czynnik roboczy:  para wodna nasycona"));
     text(
@@ -173,10 +177,8 @@ Report::Content ReportContent(const TFlowSteamData& data) {
         bitmap(Line(61), Line(0, 2), 25, 486, 192);
         text(Line(63), Line(3, 2), powerLine);
     } else {
-        // ψ and K2 exactly as the capacity took them.
-        const Obliczenia::FlowFactors factors = Obliczenia::SteamFlowFactors(p1, data.BackPressure);
-        const double psi = factors.psi;
-        const double k2 = factors.K2;
+        const double psi = steam.flow.psi;
+        const double k2 = steam.flow.K2;
         bitmap(Line(30), Line(23), 20, 390, 99);
         text(Line(32), Line(25), psiMaxHeading);
         bitmap(Line(33), Line(26), 7, 999, 270);

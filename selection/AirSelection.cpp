@@ -86,18 +86,18 @@ Selection::Outcome<Report::Content> ReportContent(const TDoborAirData& s) {
     if (!Selection::HasResultToPrint(s.Capacity, Requirement(s)))
         return Selection::Refusal::Because(Selection::Refusal::Kind::NothingToPrint);
     const double t1 = s.RelievingTemp;
-    const double p1 = s.RelievingPressure;
-    const Obliczenia::AirState air = Obliczenia::AirStateAt(p1, t1);
-    const double T1 = air.T1;
-    const Obliczenia::Result z = air.Z;
+    // What the capacity of the found size took.
+    const Obliczenia::AirCapacityResult m = Obliczenia::AirCapacity(
+        s.FlowDiameter, s.RelievingPressure, s.BackPressure, t1, s.AlphaGas);
+    const double T1 = m.air.T1;
+    const Obliczenia::Result z = m.air.Z;
     if (!z)
         return Selection::Refusal::Missing(z.reason());
-    const double k1 = air.K1;
-    // ψ and K2 exactly as the capacity took them.
-    const Obliczenia::FlowFactors factors = Obliczenia::AirFlowFactors(p1, s.BackPressure);
+    const double k1 = m.air.K1;
+    const Obliczenia::FlowFactors& factors = m.flow;
     const bool critical = factors.beta < Obliczenia::AirCriticalRatio;
-    const double tr = air.Tr;
-    const double pr = air.Pr;
+    const double tr = m.air.Tr;
+    const double pr = m.air.Pr;
 
     Report::Content r;
     r.valveType = s.ValveType;

@@ -9,18 +9,17 @@ using Report::PdfY;
 using Selection::ValueLine;
 
 Selection::Outcome<Values> Compute(double p1, double p2) {
-    const Obliczenia::Result k1 = Obliczenia::SteamK1(p1);
-    if (!k1)
-        return Selection::Refusal::Missing(k1.reason());
+    // K1, β, ψ and K2 as the steam capacity takes them.
+    const Obliczenia::SteamState steam = Obliczenia::SteamStateAt(p1, p2);
+    if (!steam.K1)
+        return Selection::Refusal::Missing(steam.K1.reason());
     Values v;
-    v.beta = (p2 + 1) / (p1 + 1);
+    v.beta = steam.flow.beta;
     v.critical = v.beta < CriticalRatio;
-    v.k1 = k1.value();
+    v.k1 = steam.K1.value();
     if (!v.critical) {
-        // ψ and K2 exactly as the capacity took them.
-        const Obliczenia::FlowFactors factors = Obliczenia::SteamFlowFactors(p1, p2);
-        v.psi = factors.psi;
-        v.k2 = factors.K2;
+        v.psi = steam.flow.psi;
+        v.k2 = steam.flow.K2;
     }
     return v;
 }

@@ -13,16 +13,13 @@ Outcome Oblicz(TFlowAirData& data) {
                     data.BackPressure, data.SetPressure);
     if (!checked.Succeeded())
         return checked;
-    // The compressibility factor of air is known for 250 … 350 K only: a
-    // temperature outside is refused before the formula.
-    const Obliczenia::Result z =
-        Obliczenia::AirCompressibility(data.RelievingPressure + 1, data.RelievingTemp + 273.15);
-    if (!z)
-        return Outcome::Missing(z.reason());
-
-    const Obliczenia::Result m =
+    const Obliczenia::AirCapacityResult m =
         Obliczenia::AirCapacity(data.FlowDiameter, data.RelievingPressure, data.BackPressure,
                                 data.RelievingTemp, data.AlphaGas);
+    // The compressibility factor of air is known for 250 … 350 K only: a
+    // temperature outside is the reason given first, before the range of p1.
+    if (!m.air.Z)
+        return Outcome::Missing(m.air.Z.reason());
     if (!m)
         return Outcome::Missing(m.reason());
     data.Capacity = m.value();

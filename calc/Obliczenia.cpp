@@ -110,30 +110,29 @@ AirState AirStateAt(double p1, double t1) {
     return {T1, K1, T1 / 132.43, (p1 + 1) / 38.4, AirCompressibility(p1 + 1.0, T1)};
 }
 
-Result AirCapacity(double d, double p1, double p2, double t1, double alpha) {
-    if (!RelievingPressureInRange(p1))
-        return Result::Missing(NoValue::RelievingPressureRange);
+AirCapacityResult AirCapacity(double d, double p1, double p2, double t1, double alpha) {
     const AirState air = AirStateAt(p1, t1);
+    const FlowFactors flow = AirFlowFactors(p1, p2);
+    if (!RelievingPressureInRange(p1))
+        return {Result::Missing(NoValue::RelievingPressureRange), air, flow};
     if (!air.Z)
-        return air.Z;
-    const double Z = air.Z.value();
-    const double K2 = AirFlowFactors(p1, p2).K2;
-    const double K1 = air.K1;
-
+        return {air.Z, air, flow};
     const Real area = Real(d) * d / 4; // mm², π below
-    return double(area * (10 * Real(K1) * K2 * Pi) * alpha * (0.1L * p1 + 0.1L) *
-                  std::sqrt(1 / Real(Z)));
+    const double m = double(area * (10 * Real(air.K1) * flow.K2 * Pi) * alpha * (0.1L * p1 + 0.1L) *
+                            std::sqrt(1 / Real(air.Z.value())));
+    return {m, air, flow};
 }
 
-Result WaterCapacity(double d, double p1, double b1, double p2, double t1, double alphaAt10,
-                     double alphaAt25) {
-    if (!RelievingPressureInRange(p1))
-        return Result::Missing(NoValue::RelievingPressureRange);
+WaterCapacityResult WaterCapacity(double d, double p1, double b1, double p2, double t1,
+                                  double alphaAt10, double alphaAt25) {
+    const double alpha = LiquidAlpha(b1, alphaAt10, alphaAt25);
     // Water density at the relieving state: absolute pressure in bar.
     const Result rho = WaterDensity(p1 + 1.0, t1);
+    if (!RelievingPressureInRange(p1))
+        return {Result::Missing(NoValue::RelievingPressureRange), rho, alpha};
     if (!rho)
-        return rho;
-    return LiquidCapacity(d, p1, p2, rho.value(), LiquidAlpha(b1, alphaAt10, alphaAt25));
+        return {rho, rho, alpha};
+    return {LiquidCapacity(d, p1, p2, rho.value(), alpha), rho, alpha};
 }
 
 double LiquidAlpha(double b1, double alphaAt10, double alphaAt25) {
@@ -147,14 +146,18 @@ double LiquidCapacity(double d, double p1, double p2, double rho, double alpha) 
                   std::sqrt((Real(p1) - p2) * 0.1L * rho));
 }
 
-Result SteamCapacity(double d, double p1, double p2, double alpha) {
-    const Result k1 = SteamK1(p1);
-    if (!k1)
-        return k1;
-    const double K1 = k1.value();
-    const double K2 = SteamFlowFactors(p1, p2).K2;
+SteamState SteamStateAt(double p1, double p2) {
+    return {SteamK1(p1), SteamFlowFactors(p1, p2)};
+}
+
+SteamCapacityResult SteamCapacity(double d, double p1, double p2, double alpha) {
+    const SteamState steam = SteamStateAt(p1, p2);
+    if (!steam.K1)
+        return {steam.K1, steam};
     const Real area = Real(d) * d / 4; // mm², π below
-    return double(area * (10 * Real(K1) * K2 * Pi) * alpha * (0.1L * p1 + 0.1L));
+    return {double(area * (10 * Real(steam.K1.value()) * steam.flow.K2 * Pi) * alpha *
+                   (0.1L * p1 + 0.1L)),
+            steam};
 }
 
 namespace {

@@ -78,24 +78,6 @@ struct AirState {
 };
 AirState AirStateAt(double p1, double t1);
 
-// Air: d [mm], p1 and p2 [bar gauge], t1 [°C], alpha [–] → kg/h.
-// m = 10 · K1 · K2 · α · A · p1abs[MPa] · √(1/Z), K2 from AirFlowFactors. No
-// value where Z has none (t1 outside −23.15 … 76.85 °C) or p1 lies outside
-// 0 … 200 bar.
-Result AirCapacity(double d, double p1, double p2, double t1, double alpha);
-
-// Water: d [mm], p1 [bar gauge], b1 [%], p2 [bar gauge], t1 [°C], alphaAt10 and
-// alphaAt25 [–, 0 = none] → kg/h. m = 5.03 · α · A · √(Δp[MPa] · ρ); α is
-// alphaAt25 when b1 ≥ 25 and alphaAt25 > 0, else alphaAt10. No value where the
-// density has none (t1 outside 0 … 150 °C) or p1 lies outside 0 … 200 bar.
-Result WaterCapacity(double d, double p1, double b1, double p2, double t1, double alphaAt10,
-                     double alphaAt25);
-
-// Dry saturated steam: d [mm], p1 and p2 [bar gauge], alpha [–] → kg/h.
-// m = 10 · K1 · K2 · α · A · p1abs[MPa], K2 from SteamFlowFactors. No value
-// above 200 bar gauge, where K1 has none.
-Result SteamCapacity(double d, double p1, double p2, double alpha);
-
 // Liquid of density rho [kg/m³]: d [mm], p1 and p2 [bar gauge], alpha [–] → kg/h.
 double LiquidCapacity(double d, double p1, double p2, double rho, double alpha);
 
@@ -141,6 +123,45 @@ FlowFactors SteamFlowFactors(double p1, double p2); // k = 1.31: β crit 0.543, 
 // 0.55 up to 0.5 bar, straight lines between the tabulated points up to
 // 200 bar, no value above.
 Result SteamK1(double p);
+
+// The capacity functions give the capacity as their Result, and beside it what
+// the formula took on the way, as the reports print it. The intermediate values
+// are filled as far as they exist, also when the capacity has none.
+
+// Air: d [mm], p1 and p2 [bar gauge], t1 [°C], alpha [–] → kg/h.
+// m = 10 · K1 · K2 · α · A · p1abs[MPa] · √(1/Z), K2 from AirFlowFactors. No
+// value where Z has none (t1 outside −23.15 … 76.85 °C) or p1 lies outside
+// 0 … 200 bar.
+struct AirCapacityResult : Result {
+    AirState air;     // T1, K1, Tr, Pr and Z at the relieving state
+    FlowFactors flow; // β, ψ and K2
+};
+AirCapacityResult AirCapacity(double d, double p1, double p2, double t1, double alpha);
+
+// Water: d [mm], p1 [bar gauge], b1 [%], p2 [bar gauge], t1 [°C], alphaAt10 and
+// alphaAt25 [–, 0 = none] → kg/h. m = 5.03 · α · A · √(Δp[MPa] · ρ); α is
+// LiquidAlpha's. No value where the density has none (t1 outside 0 … 150 °C)
+// or p1 lies outside 0 … 200 bar.
+struct WaterCapacityResult : Result {
+    Result rho;       // density of water at the relieving state [kg/m³]
+    double alpha = 0; // the coefficient the formula took [–]
+};
+WaterCapacityResult WaterCapacity(double d, double p1, double b1, double p2, double t1,
+                                  double alphaAt10, double alphaAt25);
+
+// Dry saturated steam: d [mm], p1 and p2 [bar gauge], alpha [–] → kg/h.
+// m = 10 · K1 · K2 · α · A · p1abs[MPa], K2 from SteamFlowFactors. No value
+// above 200 bar gauge, where K1 has none.
+struct SteamState {
+    Result K1;        // SteamK1(p1)
+    FlowFactors flow; // β, ψ and K2
+};
+// K1, β, ψ and K2 of a relief of saturated steam from p1 to p2 [bar gauge].
+SteamState SteamStateAt(double p1, double p2);
+struct SteamCapacityResult : Result {
+    SteamState steam;
+};
+SteamCapacityResult SteamCapacity(double d, double p1, double p2, double alpha);
 
 // --- Property functions -------------------------------------------------------
 

@@ -1,5 +1,7 @@
 #include "capacity/FlowAirCalc.h"
 
+#include "report/FlowBlock.h"
+
 #include <cmath>
 
 namespace Capacity {
@@ -11,16 +13,13 @@ Outcome Oblicz(TFlowAirData& data) {
                     data.BackPressure, data.SetPressure);
     if (!checked.Succeeded())
         return checked;
-    // The compressibility factor of air is known for 250 … 350 K only: a
-    // temperature outside is refused before the formula.
-    const Obliczenia::Result z =
-        Obliczenia::AirCompressibility(data.RelievingPressure + 1, data.RelievingTemp + 273.15);
-    if (!z)
-        return Outcome::Missing(z.reason());
-
-    const Obliczenia::Result m =
+    const Obliczenia::AirCapacityResult m =
         Obliczenia::AirCapacity(data.FlowDiameter, data.RelievingPressure, data.BackPressure,
                                 data.RelievingTemp, data.AlphaGas);
+    // The compressibility factor of air is known for 250 … 350 K only: a
+    // temperature outside is the reason given first, before the range of p1.
+    if (!m.air.Z)
+        return Outcome::Missing(m.air.Z.reason());
     if (!m)
         return Outcome::Missing(m.reason());
     data.Capacity = m.value();
@@ -45,15 +44,17 @@ Report::Content ReportContent(const TFlowAirData& data) {
                        int height) { r.Bitmap(printer, pdf, number, width, height); };
 
     const double t1 = data.RelievingTemp;
-    const double p1 = data.RelievingPressure;
-    const Obliczenia::AirState air = Obliczenia::AirStateAt(p1, t1);
-    const double T1 = air.T1;
-    const double k1 = air.K1;
-    const double beta = (data.BackPressure + 1) / (p1 + 1);
-    const double tr = air.Tr;
-    const double pr = air.Pr;
-    // A computed record lies within the compressibility table: its t1 passed.
-    const double z = air.Z.value();
+    // What the capacity took. A computed record lies within the compressibility
+    // table: its t1 passed.
+    const Obliczenia::AirCapacityResult m = Obliczenia::AirCapacity(
+        data.FlowDiameter, data.RelievingPressure, data.BackPressure, t1, data.AlphaGas);
+    const double T1 = m.air.T1;
+    const FlowBlock::Values block = FlowBlock::Of(m.air.K1, m.flow, FlowBlock::Medium::Air);
+    const FlowBlock::Wording air{FlowBlock::Medium::Air};
+    using FlowBlock::Piece;
+    const double tr = m.air.Tr;
+    const double pr = m.air.Pr;
+    const double z = m.air.Z.value();
 
     text(Line(17), Line(10), QStringLiteral("Czynnik roboczy:  powietrze"));
     text(Line(18), Line(11),
@@ -79,34 +80,20 @@ Report::Content ReportContent(const TFlowAirData& data) {
     text(Line(25), Line(18),
          QStringLiteral("Obliczenia (do wzorów wartości ciśnienia podstawiono w [MPa]):"),
          Report::Style::Bold);
-    text(Line(26), Line(19),
-         QStringLiteral("Maksymalna wartość współczynnika rozprężania adiabatycznego"));
-    bitmap(Line(27), Line(20), 7, 879, 270);
-    text(Line(30), Line(24),
-         QStringLiteral("Obliczona max. wartość współczynnika rozprężania adiabatycznego Psimax:  "
-                        "0.484"));
-    text(Line(31), Line(25), QStringLiteral("Współczynnik K1 (zależny od właściwości czynnika)"));
-    bitmap(Line(32), Line(26), 6, 696, 267);
-    text(
-        Line(35), Line(30),
-        QStringLiteral("Obliczona wartość współczynnika K1                                  K1: ") +
-            Number(k1, 3));
-    text(Line(36), Line(31),
-         QStringLiteral("Stosunek ciśnień absolutnych za i przed zaworem bezpieczeństwa"));
-    bitmap(Line(37), Line(32), 11, 456, 240);
-    text(
-        Line(40), Line(36),
-        QStringLiteral("Obliczony stosunek ciśnień abs. za i przed zaworem bezpieczeństwa Beta: ") +
-            Number(beta, 3));
-    text(Line(41), Line(37), QStringLiteral("Krytyczny stosunek ciśnień"));
-    bitmap(Line(42), Line(38), 10, 573, 270);
-    text(Line(45), Line(42),
-         QStringLiteral("Obliczony krytyczny stosunek ciśnień                         Beta kryt:  "
-                        "0.528"));
+    FlowBlock::Add(r, block, air,
+                   {{Piece::PsiMaxHeading, Line(26), Line(19)},
+                    {Piece::PsiMaxFormula, Line(27), Line(20)},
+                    {Piece::PsiMax, Line(30), Line(24)},
+                    {Piece::K1Heading, Line(31), Line(25)},
+                    {Piece::K1Formula, Line(32), Line(26)},
+                    {Piece::K1, Line(35), Line(30)},
+                    {Piece::RatioHeading, Line(36), Line(31)},
+                    {Piece::RatioFormula, Line(37), Line(32)},
+                    {Piece::Ratio, Line(40), Line(36)},
+                    {Piece::CriticalRatioHeading, Line(41), Line(37)},
+                    {Piece::CriticalRatioFormula, Line(42), Line(38)},
+                    {Piece::CriticalRatioComputed, Line(45), Line(42)}});
 
-    const QString psiHeading = QStringLiteral("Współczynnik rozprężania adiabatycznego");
-    const QString k2Heading =
-        QStringLiteral("Współczynnik K2 zależny od stosunku ciśnień za i przed urządzeniem");
     const QString trHeading = QStringLiteral("Temperatura zredukowana Tr");
     const QString trLine =
         QStringLiteral("Obliczona wartość temperatury zredukowanej                          Tr: ") +
@@ -132,16 +119,15 @@ Report::Content ReportContent(const TFlowAirData& data) {
         QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa (objętościowa)         V: ") +
         Number(data.VolumeCapacity, 1) + QStringLiteral(" Nm3/h");
 
-    if (beta < AirCriticalRatio) {
+    if (block.critical) {
         // The printer breaks the page after the Pr line, the PDF after 019.
-        bitmap(Line(46), Line(43), 17, 258, 105);
-        text(Line(48), Line(45), psiHeading);
-        bitmap(Line(49), Line(46), 19, 624, 105);
-        text(Line(51), TitleY(2), k2Heading);
-        bitmap(Line(52), Line(0, 2), 8, 378, 222);
-        text(Line(55), Line(3, 2),
-             QStringLiteral("Obliczona wartość współczynnika K2                                  "
-                            "K2:  1.0"));
+        FlowBlock::Add(r, block, air,
+                       {{Piece::CriticalFlowFormula, Line(46), Line(43)},
+                        {Piece::PsiHeading, Line(48), Line(45)},
+                        {Piece::CriticalPsiFormula, Line(49), Line(46)},
+                        {Piece::K2Heading, Line(51), TitleY(2)},
+                        {Piece::K2Formula, Line(52), Line(0, 2)},
+                        {Piece::K2, Line(55), Line(3, 2)}});
         text(Line(56), Line(4, 2), trHeading);
         bitmap(Line(57), Line(5, 2), 5, 357, 225);
         text(Line(60), Line(8, 2), trLine);
@@ -158,23 +144,14 @@ Report::Content ReportContent(const TFlowAirData& data) {
         bitmap(Line(16, 2), Line(24, 2), 22, 297, 87);
         text(Line(17, 2), Line(26, 2), volumeLine);
     } else {
-        // ψ and K2 exactly as the capacity took them.
-        const Obliczenia::FlowFactors factors = Obliczenia::AirFlowFactors(p1, data.BackPressure);
-        const double psi = factors.psi;
-        const double k2 = factors.K2;
-        bitmap(Line(46), Line(43), 20, 270, 99);
-        text(Line(48), Line(45), psiHeading);
-        bitmap(Line(49), Line(46), 9, 942, 276);
-        text(Line(52), TitleY(2),
-             QStringLiteral(
-                 "Obliczona wartość współczynnika rozprężania adiabatycznego         Psi: ") +
-                 Number(psi, 3));
-        text(Line(54), Line(0, 2), k2Heading);
-        bitmap(Line(55), Line(1, 2), 8, 378, 222);
-        text(Line(58), Line(4, 2),
-             QStringLiteral("Obliczona wartość współczynnika K2                                  "
-                            "K2:  ") +
-                 Number(k2, 3));
+        FlowBlock::Add(r, block, air,
+                       {{Piece::SubcriticalFlowFormula, Line(46), Line(43)},
+                        {Piece::PsiHeading, Line(48), Line(45)},
+                        {Piece::PsiFormula, Line(49), Line(46)},
+                        {Piece::Psi, Line(52), TitleY(2)},
+                        {Piece::K2Heading, Line(54), Line(0, 2)},
+                        {Piece::K2Formula, Line(55), Line(1, 2)},
+                        {Piece::K2, Line(58), Line(4, 2)}});
         text(Line(59), Line(5, 2), trHeading);
         bitmap(Line(60), Line(6, 2), 5, 357, 225);
         text(Line(63), Line(9, 2), trLine);

@@ -1,5 +1,7 @@
 #include "capacity/FlowSteamCalc.h"
 
+#include "report/FlowBlock.h"
+
 #include <cmath>
 
 namespace Capacity {
@@ -86,10 +88,16 @@ Report::Content ReportContent(const TFlowSteamData& data) {
     auto bitmap = [&r](Report::Place printer, Report::Place pdf, int number, int right,
                        int height) { r.Bitmap(printer, pdf, number, right - 120, height); };
 
-    const double p1 = data.RelievingPressure;
-    const double beta = (data.BackPressure + 1) / (p1 + 1);
-    // A computed record lies within the K1 table: its p1 passed the calculation.
-    const double k1 = Obliczenia::SteamK1(p1).value();
+    // What the capacity took. A computed record lies within the K1 table: its p1
+    // passed the calculation.
+    const Obliczenia::SteamState steam =
+        Obliczenia::SteamCapacity(data.FlowDiameter, data.RelievingPressure, data.BackPressure,
+                                  data.AlphaGas)
+            .steam;
+    const FlowBlock::Values block =
+        FlowBlock::Of(steam.K1.value(), steam.flow, FlowBlock::Medium::Steam);
+    const FlowBlock::Wording wording;
+    using FlowBlock::Piece;
 
     text(Line(17), Line(10), QStringLiteral("Czynnik roboczy:  para wodna nasycona"));
     text(
@@ -111,31 +119,12 @@ Report::Content ReportContent(const TFlowSteamData& data) {
     text(Line(23), Line(16),
          QStringLiteral("Obliczenia (do wzorów wartości ciśnienia podstawiono w [MPa]):"),
          Report::Style::Bold);
-    text(Line(24), Line(17),
-         QStringLiteral("Stosunek ciśnień absolutnych za i przed zaworem bezpieczeństwa"));
-    bitmap(Line(25), Line(18), 11, 576, 240);
-    text(
-        Line(28), Line(21),
-        QStringLiteral("Obliczony stosunek ciśnień abs. za i przed zaworem bezp.          Beta: ") +
-            Number(beta, 3));
-    text(Line(29), Line(22),
-         QStringLiteral("Krytyczny stosunek ciśnień (wg WUDT-UC-WO-A/01:2003 Tabl. 3) Beta kryt:  "
-                        "0.543"));
+    FlowBlock::Add(r, block, wording,
+                   {{Piece::RatioHeading, Line(24), Line(17)},
+                    {Piece::RatioFormula, Line(25), Line(18)},
+                    {Piece::Ratio, Line(28), Line(21)},
+                    {Piece::CriticalRatio, Line(29), Line(22)}});
 
-    const QString psiMaxHeading =
-        QStringLiteral("Maksymalna wartość współczynnika rozprężania adiabatycznego");
-    const QString psiMax = QStringLiteral(
-        "Obliczona max. wartość współczynnika rozprężania adiabatycznego Psimax:  0.471");
-    const QString psiHeading = QStringLiteral("Współczynnik rozprężania adiabatycznego");
-    const QString k1Source = QStringLiteral("Współczynnik K1 (zależny od właściwości czynnika) "
-                                            "wyznaczony wg WUDT-UC-WO-A/01:2003 Rys. 1");
-    const QString k1Line =
-        QStringLiteral("Współczynnik K1 zależny od właściwości czynnika                     K1: ") +
-        Number(k1, 3);
-    const QString k2Heading =
-        QStringLiteral("Współczynnik K2 zależny od stosunku ciśnień za i przed urządzeniem");
-    const QString k2Label =
-        QStringLiteral("Obliczona wartość współczynnika K2                                  K2: ");
     const QString massHeading = QStringLiteral("Przepustowość zaworu bezpieczeństwa (masowa)");
     const QString massLine =
         QStringLiteral("Obliczona przepustowość zaworu bezpieczeństwa  (masowa)              m: ") +
@@ -151,18 +140,19 @@ Report::Content ReportContent(const TFlowSteamData& data) {
         QStringLiteral("Obliczona największa moc cieplna zabezpieczanego urządzenia          N: ") +
         Number(data.HeatPower, 1) + QStringLiteral(" kW");
 
-    if (beta < SteamCriticalRatio) {
-        bitmap(Line(30), Line(23), 17, 378, 105);
-        text(Line(32), Line(25), psiMaxHeading);
-        bitmap(Line(33), Line(26), 7, 999, 270);
-        text(Line(36), Line(30), psiMax);
-        text(Line(38), Line(31), psiHeading);
-        bitmap(Line(39), Line(32), 23, 696, 102);
-        text(Line(41), Line(34), k1Source);
-        text(Line(42), Line(35), k1Line);
-        text(Line(44), Line(36), k2Heading);
-        bitmap(Line(45), Line(37), 8, 498, 222);
-        text(Line(48), Line(40), k2Label + QStringLiteral(" 1.0"));
+    if (block.critical) {
+        FlowBlock::Add(r, block, wording,
+                       {{Piece::CriticalFlowFormula, Line(30), Line(23)},
+                        {Piece::PsiMaxHeading, Line(32), Line(25)},
+                        {Piece::PsiMaxFormula, Line(33), Line(26)},
+                        {Piece::PsiMax, Line(36), Line(30)},
+                        {Piece::PsiHeading, Line(38), Line(31)},
+                        {Piece::CriticalPsiFormula, Line(39), Line(32)},
+                        {Piece::K1Heading, Line(41), Line(34)},
+                        {Piece::K1, Line(42), Line(35)},
+                        {Piece::K2Heading, Line(44), Line(36)},
+                        {Piece::K2Formula, Line(45), Line(37)},
+                        {Piece::K2, Line(48), Line(40)}});
         text(Line(50), Line(41), massHeading);
         bitmap(Line(51), Line(42), 2, 1203, 147);
         text(Line(54), Line(44), massLine, Report::Style::Bold);
@@ -173,27 +163,21 @@ Report::Content ReportContent(const TFlowSteamData& data) {
         bitmap(Line(61), Line(0, 2), 25, 486, 192);
         text(Line(63), Line(3, 2), powerLine);
     } else {
-        // ψ and K2 exactly as the capacity took them.
-        const Obliczenia::FlowFactors factors = Obliczenia::SteamFlowFactors(p1, data.BackPressure);
-        const double psi = factors.psi;
-        const double k2 = factors.K2;
-        bitmap(Line(30), Line(23), 20, 390, 99);
-        text(Line(32), Line(25), psiMaxHeading);
-        bitmap(Line(33), Line(26), 7, 999, 270);
-        text(Line(36), Line(30), psiMax);
-        // The heading takes PDF line 31 as in the critical branch, and its
+        // The ψ heading takes PDF line 31 as in the critical branch, and its
         // formula moves one line down: it still ends above the ψ line (35).
-        text(Line(38), Line(31), psiHeading);
-        bitmap(Line(39), Line(32), 9, 1062, 276);
-        text(Line(42), Line(35),
-             QStringLiteral(
-                 "Obliczona wartość współczynnika rozprężania adiabatycznego         Psi: ") +
-                 Number(psi, 3));
-        text(Line(43), Line(36), k1Source);
-        text(Line(44), Line(37), k1Line);
-        text(Line(46), Line(38), k2Heading);
-        bitmap(Line(47), Line(39), 8, 498, 222);
-        text(Line(49), Line(42), k2Label + Number(k2, 3));
+        FlowBlock::Add(r, block, wording,
+                       {{Piece::SubcriticalFlowFormula, Line(30), Line(23)},
+                        {Piece::PsiMaxHeading, Line(32), Line(25)},
+                        {Piece::PsiMaxFormula, Line(33), Line(26)},
+                        {Piece::PsiMax, Line(36), Line(30)},
+                        {Piece::PsiHeading, Line(38), Line(31)},
+                        {Piece::PsiFormula, Line(39), Line(32)},
+                        {Piece::Psi, Line(42), Line(35)},
+                        {Piece::K1Heading, Line(43), Line(36)},
+                        {Piece::K1, Line(44), Line(37)},
+                        {Piece::K2Heading, Line(46), Line(38)},
+                        {Piece::K2Formula, Line(47), Line(39)},
+                        {Piece::K2, Line(49), Line(42)}});
         text(Line(51), Line(43), massHeading);
         bitmap(Line(52), Line(44), 2, 1203, 147);
         text(Line(54), Line(46), massLine, Report::Style::Bold);

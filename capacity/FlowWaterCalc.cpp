@@ -2,6 +2,17 @@
 
 namespace Capacity {
 
+namespace {
+
+// The formula on the record's inputs, with the density and the coefficient it took.
+Obliczenia::WaterCapacityResult Formula(const TFlowWaterData& data) {
+    return Obliczenia::WaterCapacity(data.FlowDiameter, data.RelievingPressure, data.Overpressure,
+                                     data.BackPressure, data.RelievingTemp, data.AlphaLiquid10,
+                                     data.AlphaLiquid25);
+}
+
+} // namespace
+
 Outcome Oblicz(TFlowWaterData& data) {
     const Outcome checked = CheckInputs(
         data.Overpressure,
@@ -10,20 +21,14 @@ Outcome Oblicz(TFlowWaterData& data) {
     if (!checked.Succeeded())
         return checked;
 
-    const Obliczenia::Result m = Obliczenia::WaterCapacity(
-        data.FlowDiameter, data.RelievingPressure, data.Overpressure, data.BackPressure,
-        data.RelievingTemp, data.AlphaLiquid10, data.AlphaLiquid25);
+    const Obliczenia::WaterCapacityResult m = Formula(data);
     if (!m)
         return Outcome::Missing(m.reason());
-    // The density at the relieving state: absolute pressure in bar, t1 in °C.
-    const Obliczenia::Result rho =
-        Obliczenia::WaterDensity(data.RelievingPressure + 1, data.RelievingTemp);
-    if (!rho)
-        return Outcome::Missing(rho.reason());
-
+    // A capacity had its density at the relieving state.
+    const double rho = m.rho.value();
     data.Capacity = m.value();
-    if (rho.value() != 0)
-        data.VolumeCapacity = data.Capacity / rho.value();
+    if (rho != 0)
+        data.VolumeCapacity = data.Capacity / rho;
     return Outcome::Computed();
 }
 
@@ -33,15 +38,14 @@ double WaterAlpha(const TFlowWaterData& data) {
 
 Report::Content ReportContent(const TFlowWaterData& data) {
     using Report::Line;
+    // What the capacity took. A computed record has a density: its temperature
+    // passed the calculation.
+    const Obliczenia::WaterCapacityResult m = Formula(data);
+    const double rho = m.rho.value();
     Report::Content r;
     AddTitleAndValve(r, 9,
-                     {data.ValveType, data.ValveSize, data.FlowDiameter, WaterAlpha(data),
-                      data.SetPressure, data.Overpressure, data.RelievingPressure,
-                      data.BackPressure, true});
-
-    // A computed record has a density: its temperature passed the calculation.
-    const double rho =
-        Obliczenia::WaterDensity(data.RelievingPressure + 1, data.RelievingTemp).value();
+                     {data.ValveType, data.ValveSize, data.FlowDiameter, m.alpha, data.SetPressure,
+                      data.Overpressure, data.RelievingPressure, data.BackPressure, true});
 
     r.Text(Line(19), Line(10), QStringLiteral("Czynnik roboczy:  woda"), Report::Style::Bold);
     r.Text(

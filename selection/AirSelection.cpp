@@ -1,5 +1,6 @@
 #include "selection/AirSelection.h"
 
+#include "report/FlowBlock.h"
 #include "selection/SelectionReport.h"
 
 #include <cmath>
@@ -86,18 +87,19 @@ Selection::Outcome<Report::Content> ReportContent(const TDoborAirData& s) {
     if (!Selection::HasResultToPrint(s.Capacity, Requirement(s)))
         return Selection::Refusal::Because(Selection::Refusal::Kind::NothingToPrint);
     const double t1 = s.RelievingTemp;
-    const double p1 = s.RelievingPressure;
-    const Obliczenia::AirState air = Obliczenia::AirStateAt(p1, t1);
-    const double T1 = air.T1;
-    const Obliczenia::Result z = air.Z;
+    // What the capacity of the found size took.
+    const Obliczenia::AirCapacityResult m = Obliczenia::AirCapacity(
+        s.FlowDiameter, s.RelievingPressure, s.BackPressure, t1, s.AlphaGas);
+    const double T1 = m.air.T1;
+    const Obliczenia::Result z = m.air.Z;
     if (!z)
         return Selection::Refusal::Missing(z.reason());
-    const double k1 = air.K1;
-    // ψ and K2 exactly as the capacity took them.
-    const Obliczenia::FlowFactors factors = Obliczenia::AirFlowFactors(p1, s.BackPressure);
-    const bool critical = factors.beta < Obliczenia::AirCriticalRatio;
-    const double tr = air.Tr;
-    const double pr = air.Pr;
+    const FlowBlock::Values block = FlowBlock::Of(m.air.K1, m.flow, FlowBlock::Medium::Air);
+    const bool critical = block.critical;
+    const FlowBlock::Wording air{FlowBlock::Medium::Air};
+    using FlowBlock::Piece;
+    const double tr = m.air.Tr;
+    const double pr = m.air.Pr;
 
     Report::Content r;
     r.valveType = s.ValveType;
@@ -124,39 +126,23 @@ Selection::Outcome<Report::Content> ReportContent(const TDoborAirData& s) {
            Style::Bold);
     AddRequirement(r, s);
 
-    r.Text(Line(30), Line(24),
-           QStringLiteral("Maksymalna wartość współczynnika rozprężania adiabatycznego"));
-    Bitmap(r, Line(31), Line(25), 7, 999, 270);
-    r.Text(Line(34), Line(29),
-           QStringLiteral("Obliczona max. wartość współczynnika rozprężania adiabatycznego "
-                          "Psimax:  0.484"));
-    r.Text(Line(35), Line(30), QStringLiteral("Współczynnik K1 (zależny od właściwości czynnika)"));
-    Bitmap(r, Line(36), Line(31), 6, 816, 267);
-    r.Text(Line(39), Line(35),
-           ValueLine(QStringLiteral("Obliczona wartość współczynnika K1                       "
-                                    "           K1: "),
-                     k1, 3));
-    r.Text(Line(40), Line(36),
-           QStringLiteral("Stosunek ciśnień absolutnych za i przed zaworem bezpieczeństwa"));
-    Bitmap(r, Line(41), Line(37), 11, 576, 240);
-    r.Text(Line(44), Line(41),
-           ValueLine(QStringLiteral("Obliczony stosunek ciśnień abs. za i przed zaworem "
-                                    "bezpieczeństwa Beta: "),
-                     factors.beta, 3));
-    r.Text(Line(45), Line(42), QStringLiteral("Krytyczny stosunek ciśnień"));
-    Bitmap(r, Line(46), Line(43), 10, 693, 270);
-    r.Text(Line(49), Line(47),
-           QStringLiteral("Obliczony krytyczny stosunek ciśnień                         Beta "
-                          "kryt:  0.528"));
+    FlowBlock::Add(r, block, air,
+                   {{Piece::PsiMaxHeading, Line(30), Line(24)},
+                    {Piece::PsiMaxFormula, Line(31), Line(25)},
+                    {Piece::PsiMax, Line(34), Line(29)},
+                    {Piece::K1Heading, Line(35), Line(30)},
+                    {Piece::K1Formula, Line(36), Line(31)},
+                    {Piece::K1, Line(39), Line(35)},
+                    {Piece::RatioHeading, Line(40), Line(36)},
+                    {Piece::RatioFormula, Line(41), Line(37)},
+                    {Piece::Ratio, Line(44), Line(41)},
+                    {Piece::CriticalRatioHeading, Line(45), Line(42)},
+                    {Piece::CriticalRatioFormula, Line(46), Line(43)},
+                    {Piece::CriticalRatioComputed, Line(49), Line(47)}});
 
     // The branch: on the printer still on page 1; in the PDF on page 2, from
     // its title position on. The subcritical branch's PDF page has the lines of
     // the printed one, each formula given the lines its height needs.
-    const QString psiHeading = QStringLiteral("Współczynnik rozprężania adiabatycznego");
-    const QString k2Heading =
-        QStringLiteral("Współczynnik K2 zależny od stosunku ciśnień za i przed urządzeniem");
-    const QString k2Label =
-        QStringLiteral("Obliczona wartość współczynnika K2                                  K2:  ");
     const QString trHeading = QStringLiteral("Temperatura zredukowana Tr");
     const QString trLine =
         ValueLine(QStringLiteral("Obliczona wartość temperatury zredukowanej               "
@@ -164,27 +150,26 @@ Selection::Outcome<Report::Content> ReportContent(const TDoborAirData& s) {
                   tr, 2);
     int pdf = 0; // the PDF line of page 2 where the part after Tr starts
     if (critical) {
-        Bitmap(r, Line(50), Report::TitleY(2), 17, 378, 105);
-        r.Text(Line(52), Line(0, 2), psiHeading);
-        Bitmap(r, Line(53), Line(1, 2), 19, 744, 105);
-        r.Text(Line(55), Line(3, 2), k2Heading);
-        Bitmap(r, Line(56), Line(4, 2), 8, 498, 222);
-        r.Text(Line(59), Line(7, 2), k2Label + QStringLiteral("1.0"));
+        FlowBlock::Add(r, block, air,
+                       {{Piece::CriticalFlowFormula, Line(50), Report::TitleY(2)},
+                        {Piece::PsiHeading, Line(52), Line(0, 2)},
+                        {Piece::CriticalPsiFormula, Line(53), Line(1, 2)},
+                        {Piece::K2Heading, Line(55), Line(3, 2)},
+                        {Piece::K2Formula, Line(56), Line(4, 2)},
+                        {Piece::K2, Line(59), Line(7, 2)}});
         r.Text(Line(60), Line(8, 2), trHeading);
         Bitmap(r, Line(61), Line(9, 2), 5, 477, 225);
         r.Text(Line(64), Line(12, 2), trLine);
         pdf = 13;
     } else {
-        Bitmap(r, Line(50), Report::TitleY(2), 20, 390, 99);
-        r.Text(Line(51), Line(0, 2), psiHeading);
-        Bitmap(r, Line(52), Line(1, 2), 9, 1062, 276);
-        r.Text(Line(55), Line(5, 2),
-               ValueLine(QStringLiteral("Obliczona wartość współczynnika rozprężania "
-                                        "adiabatycznego         Psi: "),
-                         factors.psi, 3));
-        r.Text(Line(56), Line(6, 2), k2Heading);
-        Bitmap(r, Line(57), Line(7, 2), 8, 498, 222);
-        r.Text(Line(60), Line(10, 2), k2Label + Number(factors.K2, 3));
+        FlowBlock::Add(r, block, air,
+                       {{Piece::SubcriticalFlowFormula, Line(50), Report::TitleY(2)},
+                        {Piece::PsiHeading, Line(51), Line(0, 2)},
+                        {Piece::PsiFormula, Line(52), Line(1, 2)},
+                        {Piece::Psi, Line(55), Line(5, 2)},
+                        {Piece::K2Heading, Line(56), Line(6, 2)},
+                        {Piece::K2Formula, Line(57), Line(7, 2)},
+                        {Piece::K2, Line(60), Line(10, 2)}});
         r.Text(Line(61), Line(11, 2), trHeading);
         Bitmap(r, Line(62), Line(12, 2), 5, 477, 225);
         r.Text(Line(65), Line(15, 2), trLine);

@@ -105,13 +105,17 @@ Selection::Outcome<Report::Content> ReportContent(const TDoborMixData& s) {
     const Obliczenia::Result gamma1 = Obliczenia::SatWaterDensity(p1);
     if (!gamma1)
         return Refusal::Missing(gamma1.reason());
-    const Obliczenia::Result k1 = Obliczenia::SteamK1(s.RelievingPressure);
-    if (!k1)
-        return Refusal::Missing(k1.reason());
-    // ψ and K2 exactly as the steam capacity took them.
-    const Obliczenia::FlowFactors f =
-        Obliczenia::SteamFlowFactors(s.RelievingPressure, s.BackPressure);
-    const bool critical = f.beta < Obliczenia::SteamCriticalRatio;
+    // K1, β, ψ and K2 as the steam capacity took them.
+    const Selection::Outcome<SteamBlock::Values> block =
+        SteamBlock::Compute(s.RelievingPressure, s.BackPressure);
+    if (!block)
+        return block.refusal();
+    const bool critical = block->critical;
+    // This report's symbols stand one column further right; its K1 is "determined".
+    FlowBlock::Wording wording;
+    wording.wideColumn = true;
+    wording.k1Determined = true;
+    using FlowBlock::Piece;
 
     Report::Content r;
     r.valveType = s.ValveType;
@@ -202,59 +206,39 @@ Selection::Outcome<Report::Content> ReportContent(const TDoborMixData& s) {
                         "bezpieczeństwa niezbędnej dla"));
     line(39, 32, QStringLiteral("odprowadzenia pary wodnej"));
     Bitmap(r, Line(40), Line(33), 36, 993, 219);
-    line(44, 38,
-         QStringLiteral("Współczynnik K1 (zależny od właściwości czynnika) wyznaczony wg "
-                        "WUDT-UC-WO-A/01:2003 Rys. 1"));
-    line(45, 39,
-         ValueLine(QStringLiteral("Wyznaczona wartość współczynnika K1                         "
-                                  "         K1: "),
-                   k1.value(), 3));
-    line(47, 40, QStringLiteral("Stosunek ciśnień absolutnych za i przed zaworem bezpieczeństwa"));
-    Bitmap(r, Line(48), Line(41), 11, 456, 240);
-    line(51, 44,
-         ValueLine(QStringLiteral("Obliczony stosunek ciśnień abs. za i przed zaworem bezp.    "
-                                  "       Beta: "),
-                   f.beta, 3));
-    line(52, 45,
-         QStringLiteral("Krytyczny stosunek ciśnień (wg WUDT-UC-WO-A/01:2003 Tabl. 3)  Beta "
-                        "kryt:  0.543"));
-
     // The branch: the printer keeps page 1 up to line 64, the PDF's page 2
     // starts after the branch's formula on line 46.
-    Bitmap(r, Line(53), Line(46), critical ? 17 : 20, critical ? 258 : 270, critical ? 105 : 99);
-    r.Text(Line(54), TitleY(2),
-           QStringLiteral("Maksymalna wartość współczynnika rozprężania adiabatycznego"));
-    Bitmap(r, Line(55), Line(0, 2), 7, 879, 270);
-    r.Text(Line(58), Line(4, 2),
-           QStringLiteral("Obliczona max. wartość współczynnika rozprężania adiabatycznego "
-                          "Psimax:  0.471"));
-    const QString k2Heading =
-        QStringLiteral("Współczynnik K2 zależny od stosunku ciśnień za i przed urządzeniem");
-    const QString k2Label =
-        QStringLiteral("Obliczona wartość współczynnika K2                                  K2:");
+    FlowBlock::Add(r, *block, wording,
+                   {{Piece::K1Heading, Line(44), Line(38)},
+                    {Piece::K1, Line(45), Line(39)},
+                    {Piece::RatioHeading, Line(47), Line(40)},
+                    {Piece::RatioFormula, Line(48), Line(41)},
+                    {Piece::Ratio, Line(51), Line(44)},
+                    {Piece::CriticalRatio, Line(52), Line(45)},
+                    {critical ? Piece::CriticalFlowFormula : Piece::SubcriticalFlowFormula,
+                     Line(53), Line(46)},
+                    {Piece::PsiMaxHeading, Line(54), TitleY(2)},
+                    {Piece::PsiMaxFormula, Line(55), Line(0, 2)},
+                    {Piece::PsiMax, Line(58), Line(4, 2)}});
     // The rest of page 2 stands k lines lower in the ψ branch (printer and PDF alike).
     int printer = 0, pdf = 0;
     if (critical) {
-        r.Text(Line(60), Line(5, 2),
-               QStringLiteral("Wartość współczynnika rozprężania adiabatycznego wyznaczona dla "
-                              "stosunku ciśnień Beta = ") +
-                   Report::Number(f.beta, 3, 5));
-        Bitmap(r, Line(61), Line(6, 2), 23, 576, 102);
-        r.Text(Line(63), Line(8, 2), k2Heading);
-        Bitmap(r, Line(64), Line(9, 2), 8, 378, 222);
-        r.Text(Line(5, 2), Line(12, 2), k2Label + QStringLiteral("  1.0"));
+        FlowBlock::Add(r, *block, wording,
+                       {{Piece::PsiAtRatio, Line(60), Line(5, 2)},
+                        {Piece::CriticalPsiFormula, Line(61), Line(6, 2)},
+                        {Piece::K2Heading, Line(63), Line(8, 2)},
+                        {Piece::K2Formula, Line(64), Line(9, 2)},
+                        {Piece::K2, Line(5, 2), Line(12, 2)}});
         printer = 7;
         pdf = 13;
     } else {
-        r.Text(Line(60), Line(5, 2), QStringLiteral("Współczynnik rozprężania adiabatycznego"));
-        Bitmap(r, Line(61), Line(6, 2), 9, 942, 276);
-        r.Text(Line(64), Line(10, 2),
-               ValueLine(QStringLiteral("Obliczona wartość współczynnika rozprężania "
-                                        "adiabatycznego         Psi: "),
-                         f.psi, 3));
-        r.Text(Line(5, 2), Line(11, 2), k2Heading);
-        Bitmap(r, Line(6, 2), Line(12, 2), 8, 378, 222);
-        r.Text(Line(9, 2), Line(15, 2), k2Label + QLatin1Char(' ') + Number(f.K2, 3));
+        FlowBlock::Add(r, *block, wording,
+                       {{Piece::PsiHeading, Line(60), Line(5, 2)},
+                        {Piece::PsiFormula, Line(61), Line(6, 2)},
+                        {Piece::Psi, Line(64), Line(10, 2)},
+                        {Piece::K2Heading, Line(5, 2), Line(11, 2)},
+                        {Piece::K2Formula, Line(6, 2), Line(12, 2)},
+                        {Piece::K2, Line(9, 2), Line(15, 2)}});
         printer = 11;
         pdf = 17;
     }

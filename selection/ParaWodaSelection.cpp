@@ -91,39 +91,38 @@ Calc::Outcome<Report::Content> ReportContent(const TParaWodaData& s) {
                           "wypływu dla par"));
     r.Text(Line(28), Line(21), QStringLiteral("i gazów alfa=1)."));
     r.Bitmap(Line(29), Line(22), 28, 1038, 105);
-    r.Text(Line(30), Line(24), kK1Text);
-    r.Text(Line(31), Line(25), ValueLine(kK1Label, wall->k1, 3));
-    r.Text(Line(32), Line(26),
-           QStringLiteral("Współczynnik K2 zależny od stosunku ciśnień za i przed otworem w "
-                          "ściance wymiennika"));
-    r.Bitmap(Line(33), Line(27), 8, 378, 222);
-    r.Text(Line(35), Line(30),
-           QStringLiteral("Stosunek ciśnień za i przed otworem w ściance wymiennika"));
-    r.Bitmap(Line(36), Line(31), 29, 504, 222);
-    r.Text(Line(39), Line(34),
-           ValueLine(QStringLiteral("Obliczony stosunek ciśnień za i przed otworem w ściance "
-                                    "wym.      Beta: "),
-                     wall->beta, 3));
+    // The opening in the wall: K1 and K2 first, then β.
+    FlowBlock::Wording opening;
+    opening.wall = true;
+    using FlowBlock::Piece;
+    FlowBlock::Add(r, *wall, opening,
+                   {{Piece::K1Heading, Line(30), Line(24)},
+                    {Piece::K1, Line(31), Line(25)},
+                    {Piece::K2Heading, Line(32), Line(26)},
+                    {Piece::K2Formula, Line(33), Line(27)},
+                    {Piece::RatioHeading, Line(35), Line(30)},
+                    {Piece::RatioFormula, Line(36), Line(31)},
+                    {Piece::Ratio, Line(39), Line(34)}});
     const QString required =
         QStringLiteral("Przepustowość wymagana                                               M: ");
     int pdf = 0; // the PDF line of the valve's title
     if (wall->critical) {
-        r.Bitmap(Line(40), Line(35), 17, 258, 105);
-        r.Text(Line(42), Line(37), kPsiText);
-        r.Bitmap(Line(44), Line(38), 23, 576, 102);
-        r.Text(Line(46), Line(40), kK2Label + QStringLiteral(" 1.0"));
+        FlowBlock::Add(r, *wall, opening,
+                       {{Piece::CriticalFlowFormula, Line(40), Line(35)},
+                        {Piece::PsiHeading, Line(42), Line(37)},
+                        {Piece::CriticalPsiFormula, Line(44), Line(38)},
+                        {Piece::K2, Line(46), Line(40)}});
         r.Text(Line(47), Line(41),
                ValueLine(required, s.RequiredCapacity, 1, QStringLiteral(" kg/h")));
         pdf = 43;
     } else {
-        r.Bitmap(Line(40), Line(35), 20, 270, 99);
-        r.Text(Line(41), Line(37), kPsiText);
-        r.Bitmap(Line(42), Line(38), 9, 942, 276);
-        r.Text(Line(45), Line(42), ValueLine(kPsiLabel, wall->psi, 3));
-        r.Text(Line(46), Line(43),
-               QStringLiteral("Maksymalna wartość współczynnika rozprężania adiabatycznego     "
-                              "Psimax:  0.471"));
-        r.Text(Line(47), Line(44), ValueLine(kK2Label, wall->k2, 3));
+        FlowBlock::Add(r, *wall, opening,
+                       {{Piece::SubcriticalFlowFormula, Line(40), Line(35)},
+                        {Piece::PsiHeading, Line(41), Line(37)},
+                        {Piece::PsiFormula, Line(42), Line(38)},
+                        {Piece::Psi, Line(45), Line(42)},
+                        {Piece::PsiMax, Line(46), Line(43)},
+                        {Piece::K2, Line(47), Line(44)}});
         r.Text(Line(48), Line(45),
                ValueLine(required, s.RequiredCapacity, 1, QStringLiteral(" kg/h")));
         pdf = 47;
@@ -132,24 +131,25 @@ Calc::Outcome<Report::Content> ReportContent(const TParaWodaData& s) {
     // The selected valve: the PDF goes on at the top of its page 2, the
     // printer further down page 1 and on its page 2.
     r.Text(Line(49), Line(pdf), kTitle, Report::Style::Bold);
-    r.Text(Line(50), Report::TitleY(2), kRatioText);
-    r.Bitmap(Line(51), Line(0, 2), 11, 456, 240);
-    r.Text(Line(54), Line(3, 2), ValueLine(kRatioLabel, valve->beta, 3));
-    r.Text(Line(55), Line(4, 2), kCriticalRatio);
-    r.Bitmap(Line(56), Line(5, 2), 17, 258, 105);
-    r.Text(Line(58), Line(7, 2), kPsiMaxText);
-    r.Bitmap(Line(59), Line(8, 2), 7, 879, 270);
-    r.Text(Line(62), Line(12, 2), kPsiMax);
-    r.Text(Line(63), Line(13, 2), kPsiText);
-    r.Bitmap(Line(64), Line(15, 2), 23, 576, 102);
-    r.Text(Line(5, 2), Line(17, 2), kK1Text);
-    r.Text(Line(6, 2), Line(18, 2), ValueLine(kK1Label, valve->k1, 3));
-    r.Text(Line(7, 2), Line(19, 2), kK2Text);
-    r.Bitmap(Line(8, 2), Line(21, 2), 8, 378, 222);
-    // A valve set below about 0.77 bar relieves below the critical ratio:
-    // its K2 is then the one its capacity took, not 1.0.
-    r.Text(Line(10, 2), Line(24, 2),
-           valve->critical ? kK2Label + QStringLiteral(" 1.0") : ValueLine(kK2Label, valve->k2, 3));
+    // The valve's block always shows the critical flow's formulas; a valve set
+    // below about 0.77 bar relieves below the critical ratio: its K2 is then the
+    // one its capacity took, not 1.0.
+    FlowBlock::Add(r, *valve, FlowBlock::Wording{},
+                   {{Piece::RatioHeading, Line(50), Report::TitleY(2)},
+                    {Piece::RatioFormula, Line(51), Line(0, 2)},
+                    {Piece::Ratio, Line(54), Line(3, 2)},
+                    {Piece::CriticalRatio, Line(55), Line(4, 2)},
+                    {Piece::CriticalFlowFormula, Line(56), Line(5, 2)},
+                    {Piece::PsiMaxHeading, Line(58), Line(7, 2)},
+                    {Piece::PsiMaxFormula, Line(59), Line(8, 2)},
+                    {Piece::PsiMax, Line(62), Line(12, 2)},
+                    {Piece::PsiHeading, Line(63), Line(13, 2)},
+                    {Piece::CriticalPsiFormula, Line(64), Line(15, 2)},
+                    {Piece::K1Heading, Line(5, 2), Line(17, 2)},
+                    {Piece::K1, Line(6, 2), Line(18, 2)},
+                    {Piece::K2Heading, Line(7, 2), Line(19, 2)},
+                    {Piece::K2Formula, Line(8, 2), Line(21, 2)},
+                    {Piece::K2, Line(10, 2), Line(24, 2)}});
     r.Text(Line(12, 2), Line(25, 2),
            QStringLiteral("Przepustowość zaworu bezpieczeństwa (masowa)"));
     r.Bitmap(Line(13, 2), Line(26, 2), 2, 1083, 147);

@@ -9,20 +9,11 @@ using Report::PdfY;
 using Selection::ValueLine;
 
 Selection::Outcome<Values> Compute(double p1, double p2) {
-    const Obliczenia::Result k1 = Obliczenia::SteamK1(p1);
-    if (!k1)
-        return Selection::Refusal::Missing(k1.reason());
-    Values v;
-    v.beta = (p2 + 1) / (p1 + 1);
-    v.critical = v.beta < CriticalRatio;
-    v.k1 = k1.value();
-    if (!v.critical) {
-        // ψ and K2 exactly as the capacity took them.
-        const Obliczenia::FlowFactors factors = Obliczenia::SteamFlowFactors(p1, p2);
-        v.psi = factors.psi;
-        v.k2 = factors.K2;
-    }
-    return v;
+    // K1, β, ψ and K2 as the steam capacity takes them.
+    const Obliczenia::SteamState steam = Obliczenia::SteamStateAt(p1, p2);
+    if (!steam.K1)
+        return Selection::Refusal::Missing(steam.K1.reason());
+    return FlowBlock::Of(steam.K1.value(), steam.flow, FlowBlock::Medium::Steam);
 }
 
 namespace Texts {
@@ -30,27 +21,6 @@ namespace Texts {
 const QString kTitle = QStringLiteral(
     "Obliczenia przepustowości wybranego zaworu (do wzorów wartości ciśnienia podstawiono w "
     "[MPa]):");
-const QString kRatioText =
-    QStringLiteral("Stosunek ciśnień absolutnych za i przed zaworem bezpieczeństwa");
-const QString kRatioLabel =
-    QStringLiteral("Obliczony stosunek ciśnień abs. za i przed zaworem bezp.          Beta: ");
-const QString kCriticalRatio = QStringLiteral(
-    "Krytyczny stosunek ciśnień (wg WUDT-UC-WO-A/01:2003 Tabl. 3) Beta kryt:  0.543");
-const QString kPsiMaxText =
-    QStringLiteral("Maksymalna wartość współczynnika rozprężania adiabatycznego");
-const QString kPsiMax = QStringLiteral(
-    "Obliczona max. wartość współczynnika rozprężania adiabatycznego Psimax:  0.471");
-const QString kPsiText = QStringLiteral("Współczynnik rozprężania adiabatycznego");
-const QString kPsiLabel =
-    QStringLiteral("Obliczona wartość współczynnika rozprężania adiabatycznego         Psi: ");
-const QString kK1Text = QStringLiteral(
-    "Współczynnik K1 (zależny od właściwości czynnika) wyznaczony wg WUDT-UC-WO-A/01:2003 Rys. 1");
-const QString kK1Label =
-    QStringLiteral("Współczynnik K1 zależny od właściwości czynnika                     K1: ");
-const QString kK2Text =
-    QStringLiteral("Współczynnik K2 zależny od stosunku ciśnień za i przed urządzeniem");
-const QString kK2Label =
-    QStringLiteral("Obliczona wartość współczynnika K2                                  K2: ");
 
 } // namespace Texts
 
@@ -62,11 +32,6 @@ const QString kTemperatureT1 =
     QStringLiteral("Temperatura zrzutowa                                                T1: ");
 const QString kTemperatureLowerT1 =
     QStringLiteral("Temperatura zrzutowa                                                t1: ");
-// A formula bitmap of the block: printer rectangle from x 120 to `rightEdge`.
-void Bitmap(Report::Content& r, Report::Place printer, Report::Place pdf, int number, int rightEdge,
-            int height) {
-    r.Bitmap(printer, pdf, number, rightEdge - 120, height);
-}
 
 } // namespace
 
@@ -108,45 +73,49 @@ Selection::Outcome<Values> AddOpening(Report::Content& r, const Opening& o, Pdf 
 }
 
 void Add(Report::Content& r, const Values& v, Pdf pdf) {
+    using FlowBlock::Piece;
     r.Text(Line(23), Line(15), kTitle, Report::Style::Bold);
-    r.Text(Line(24), Line(16), kRatioText);
-    Bitmap(r, Line(25), Line(17), 11, 576, 240);
-    r.Text(Line(28), Line(20), ValueLine(kRatioLabel, v.beta, 3));
-    r.Text(Line(29), Line(21), kCriticalRatio);
-
+    const FlowBlock::Wording steam;
+    FlowBlock::Add(r, v, steam,
+                   {{Piece::RatioHeading, Line(24), Line(16)},
+                    {Piece::RatioFormula, Line(25), Line(17)},
+                    {Piece::Ratio, Line(28), Line(20)},
+                    {Piece::CriticalRatio, Line(29), Line(21)}});
     if (v.critical) {
-        Bitmap(r, Line(30), Line(22), 17, 378, 105);
-        r.Text(Line(32), Line(24), kPsiMaxText);
-        Bitmap(r, Line(33), Line(25), 7, 999, 270);
-        r.Text(Line(36), Line(29), kPsiMax);
-        r.Text(Line(38), Line(30), kPsiText);
-        Bitmap(r, Line(39), Line(31), 23, 696, 102);
-        r.Text(Line(41), Line(33), kK1Text);
-        r.Text(Line(42), Line(34), ValueLine(kK1Label, v.k1, 3));
-        r.Text(Line(44), Line(35), kK2Text);
-        Bitmap(r, Line(45), Line(36), 8, 498, 222);
-        r.Text(Line(48), Line(39), kK2Label + QStringLiteral(" 1.0"));
+        FlowBlock::Add(r, v, steam,
+                       {{Piece::CriticalFlowFormula, Line(30), Line(22)},
+                        {Piece::PsiMaxHeading, Line(32), Line(24)},
+                        {Piece::PsiMaxFormula, Line(33), Line(25)},
+                        {Piece::PsiMax, Line(36), Line(29)},
+                        {Piece::PsiHeading, Line(38), Line(30)},
+                        {Piece::CriticalPsiFormula, Line(39), Line(31)},
+                        {Piece::K1Heading, Line(41), Line(33)},
+                        {Piece::K1, Line(42), Line(34)},
+                        {Piece::K2Heading, Line(44), Line(35)},
+                        {Piece::K2Formula, Line(45), Line(36)},
+                        {Piece::K2, Line(48), Line(39)}});
         return;
     }
 
     // The subcritical PDF page of the steam selection keeps the ψmax formula at
     // fixed heights; the heat-power page goes on along its line grid sooner.
-    const bool steam = pdf == Pdf::SteamSelection;
-    Bitmap(r, Line(30), Line(22), 20, 390, 99);
-    r.Text(Line(32), PdfY(1350), kPsiMaxText);
-    Bitmap(r, Line(33), PdfY(1395), 7, 999, 270);
-    r.Text(Line(36), steam ? PdfY(1575) : Line(28), kPsiMax);
-    r.Text(Line(38), steam ? PdfY(1620) : Line(29), kPsiText);
+    const bool selection = pdf == Pdf::SteamSelection;
     // On the heat-power page the ψ formula starts below the ψ line (PDF line
     // 29 ends at y = 1640), which a start at y = 1628 would touch.
-    Bitmap(r, Line(39), steam ? PdfY(1665) : PdfY(1640), 9, 1062, 276);
-    const int k = steam ? 0 : -1; // the heat-power page is one line higher from here on
-    r.Text(Line(42), Line(34 + k), ValueLine(kPsiLabel, v.psi, 3));
-    r.Text(Line(43), Line(35 + k), kK1Text);
-    r.Text(Line(44), Line(36 + k), ValueLine(kK1Label, v.k1, 3));
-    r.Text(Line(46), Line(37 + k), kK2Text);
-    Bitmap(r, Line(47), Line(38 + k), 8, 498, 222);
-    r.Text(Line(49), Line(41 + k), ValueLine(kK2Label, v.k2, 3));
+    const int k = selection ? 0 : -1; // the heat-power page is one line higher from there on
+    FlowBlock::Add(r, v, steam,
+                   {{Piece::SubcriticalFlowFormula, Line(30), Line(22)},
+                    {Piece::PsiMaxHeading, Line(32), PdfY(1350)},
+                    {Piece::PsiMaxFormula, Line(33), PdfY(1395)},
+                    {Piece::PsiMax, Line(36), selection ? PdfY(1575) : Line(28)},
+                    {Piece::PsiHeading, Line(38), selection ? PdfY(1620) : Line(29)},
+                    {Piece::PsiFormula, Line(39), selection ? PdfY(1665) : PdfY(1640)},
+                    {Piece::Psi, Line(42), Line(34 + k)},
+                    {Piece::K1Heading, Line(43), Line(35 + k)},
+                    {Piece::K1, Line(44), Line(36 + k)},
+                    {Piece::K2Heading, Line(46), Line(37 + k)},
+                    {Piece::K2Formula, Line(47), Line(38 + k)},
+                    {Piece::K2, Line(49), Line(41 + k)}});
 }
 
 } // namespace SteamBlock

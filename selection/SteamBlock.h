@@ -7,16 +7,12 @@
 // differently. No widgets.
 
 #include "data/FieldTable.h"
+#include "report/FlowBlock.h"
 #include "report/Report.h"
 #include "report/ReportLines.h"
 #include "selection/Selection.h"
 
 namespace SteamBlock {
-
-// The critical pressure ratio and the largest expansion coefficient of
-// saturated steam (k = 1.31), as the block prints them.
-constexpr double CriticalRatio = Obliczenia::SteamCriticalRatio;
-constexpr double PsiMax = 0.471;
 
 // Which report the block stands in; it decides the PDF lines of the
 // subcritical branch.
@@ -25,29 +21,13 @@ enum class Pdf {
     HeatPower,      // "Dobór zaworu - moc cieplna (para wodna)"
 };
 
-// The block's texts, which the steam-water exchanger report prints too.
+// The block's title, which the steam-water exchanger report prints too.
 namespace Texts {
-extern const QString kTitle;         // "Obliczenia przepustowości wybranego zaworu …:"
-extern const QString kRatioText;     // "Stosunek ciśnień absolutnych za i przed zaworem …"
-extern const QString kRatioLabel;    // "… Beta: "
-extern const QString kCriticalRatio; // "… Beta kryt:  0.543"
-extern const QString kPsiMaxText;    // "Maksymalna wartość współczynnika rozprężania …"
-extern const QString kPsiMax;        // "… Psimax:  0.471"
-extern const QString kPsiText;       // "Współczynnik rozprężania adiabatycznego"
-extern const QString kPsiLabel;      // "… Psi: "
-extern const QString kK1Text;  // "Współczynnik K1 (zależny od właściwości czynnika) …"
-extern const QString kK1Label; // "… K1: "
-extern const QString kK2Text;  // "Współczynnik K2 zależny od stosunku ciśnień …"
-extern const QString kK2Label; // "… K2: "
+extern const QString kTitle; // "Obliczenia przepustowości wybranego zaworu …:"
 } // namespace Texts
 
-struct Values {
-    double beta = 0;       // β = (p2 + 1) / (p1 + 1), absolute pressures
-    bool critical = false; // β < 0.543
-    double psi = 0;        // ψ as the capacity takes it, subcritical only
-    double k1 = 0;         // K1 of saturated steam at p1
-    double k2 = 1.0;       // 1.0 when critical, else ψ / 0.471
-};
+// β, whether the flow is critical (β < 0.543), ψ, K1 and K2.
+using Values = FlowBlock::Values;
 
 // The block's values for p1 and p2 [bar gauge]. The capacity formula counts
 // β = 0.543 as critical; the block prints the subcritical branch there. No

@@ -12,19 +12,23 @@ Selection::Outcome<Selection::Found> Compute(TDoborWaterData& r) {
             Selection::CheckInputs({r.RequiredCapacity, r.RelievingPressure, r.ValveType,
                                     r.Overpressure, r.BackPressure, r.SetPressure}))
         return *refusal;
+    double rho = 0; // the density the capacity of the size measured last took
     const Selection::Outcome<Selection::Found> found = Selection::FirstCovering(
-        r.ValveType, r.SetPressure, r.RequiredCapacity, [&r](const ValveData::Record& valve) {
-            return Obliczenia::WaterCapacity(valve.flowDiameter, r.RelievingPressure,
-                                             r.Overpressure, r.BackPressure, r.RelievingTemp,
-                                             valve.alphaLiquid10, valve.alphaLiquid25);
+        r.ValveType, r.SetPressure, r.RequiredCapacity,
+        [&r, &rho](const ValveData::Record& valve) -> Obliczenia::Result {
+            const Obliczenia::WaterCapacityResult m = Obliczenia::WaterCapacity(
+                valve.flowDiameter, r.RelievingPressure, r.Overpressure, r.BackPressure,
+                r.RelievingTemp, valve.alphaLiquid10, valve.alphaLiquid25);
+            if (m.rho)
+                rho = m.rho.value();
+            return m;
         });
     if (!found)
         return found;
     Selection::StoreValve(r, found->record);
     r.Capacity = found->value;
-    // The capacity's own formula had the density: V is there too.
-    if (const Obliczenia::Result rho = Density(r))
-        r.VolumeCapacity = r.Capacity / rho.value();
+    // The found size's capacity had the density: V is there too.
+    r.VolumeCapacity = r.Capacity / rho;
     return found;
 }
 
@@ -32,8 +36,10 @@ double AlphaUsed(const TDoborWaterData& s) {
     return Obliczenia::LiquidAlpha(s.Overpressure, s.AlphaLiquid10, s.AlphaLiquid25);
 }
 
-Obliczenia::Result Density(const TDoborWaterData& s) {
-    return Obliczenia::WaterDensity(s.RelievingPressure + 1, s.RelievingTemp);
+Obliczenia::WaterCapacityResult Capacity(const TDoborWaterData& s) {
+    return Obliczenia::WaterCapacity(s.FlowDiameter, s.RelievingPressure, s.Overpressure,
+                                     s.BackPressure, s.RelievingTemp, s.AlphaLiquid10,
+                                     s.AlphaLiquid25);
 }
 
 QString Title() {
@@ -43,10 +49,11 @@ QString Title() {
 Selection::Outcome<Report::Content> ReportContent(TDoborWaterData& s) {
     if (!Selection::HasResultToPrint(s.Capacity, s.RequiredCapacity))
         return Selection::Refusal::Because(Selection::Refusal::Kind::NothingToPrint);
-    const Obliczenia::Result density = Density(s);
-    if (!density)
-        return Selection::Refusal::Missing(density.reason());
-    const double rho = density.value();
+    // What the capacity of the found size took.
+    const Obliczenia::WaterCapacityResult m = Capacity(s);
+    if (!m.rho)
+        return Selection::Refusal::Missing(m.rho.reason());
+    const double rho = m.rho.value();
     s.VolumeCapacity = s.Capacity / rho;
 
     Report::Content r;
@@ -54,8 +61,8 @@ Selection::Outcome<Report::Content> ReportContent(TDoborWaterData& s) {
     r.Title(Title());
     Selection::AddSelectedValve(r, 9,
                                 {QString(), s.ValveType, s.ValveSize, s.FlowDiameter,
-                                 Report::LiquidAlphaLabel(), AlphaUsed(s), s.SetPressure,
-                                 s.Overpressure, s.RelievingPressure, s.BackPressure});
+                                 Report::LiquidAlphaLabel(), m.alpha, s.SetPressure, s.Overpressure,
+                                 s.RelievingPressure, s.BackPressure});
     r.Text(Line(19), Line(10), QStringLiteral("Czynnik roboczy: woda"));
     r.Text(Line(20), Line(11),
            ValueLine(QStringLiteral("Temperatura zrzutowa                                     "

@@ -23,8 +23,9 @@ Selection::Outcome<Selection::Found> Compute(TDoborWaterData& record);
 // on when the valve has one, else the 10 % one.
 double AlphaUsed(const TDoborWaterData& selection);
 
-// Water density at the relieving state [kg/m³]: p1 + 1 bar absolute, t1.
-Obliczenia::Result Density(const TDoborWaterData& selection);
+// The capacity formula on the record's size and inputs, with the density at the
+// relieving state and the coefficient it took.
+Obliczenia::WaterCapacityResult Capacity(const TDoborWaterData& selection);
 
 // The report title.
 QString Title(); // "DOBÓR ZAWORU BEZPIECZEŃSTWA - WODA"

@@ -341,6 +341,31 @@ TEST(CriticalRatio, CapacityAgainstFreeDischarge) {
     EXPECT_NEAR(AirCapacity(20, 10, 10, 20, 0.7).value(), 0.0, 1e-9);
 }
 
+// The capacities give what their formulas took, as the reports print it
+// (values worked out by hand).
+TEST(Intermediates, AsTheFormulasTookThem) {
+    const AirCapacityResult air = AirCapacity(20, 10, 6, 20, 0.7);
+    EXPECT_NEAR(air.air.T1, 293.15, 1e-9);
+    EXPECT_NEAR(air.air.K1, 0.830601, 1e-6);
+    EXPECT_NEAR(air.air.Tr, 2.213622, 1e-6);
+    EXPECT_NEAR(air.air.Pr, 0.286458, 1e-6);
+    EXPECT_NEAR(air.air.Z.value(), 0.996117, 1e-6);
+    EXPECT_NEAR(air.flow.beta, 0.636364, 1e-6);
+    EXPECT_NEAR(air.flow.psi, 0.470902, 1e-6);
+    EXPECT_NEAR(air.flow.K2, 0.972937, 1e-6);
+
+    const SteamCapacityResult steam = SteamCapacity(20, 175, 0, 0.7);
+    EXPECT_NEAR(steam.steam.K1.value(), 0.6175, 1e-9);
+    EXPECT_TRUE(steam.steam.flow.critical);
+
+    const WaterCapacityResult water = WaterCapacity(20, 3.3, 25, 0, 20, 0.5, 0.6);
+    EXPECT_NEAR(water.rho.value(), 998.532585, 1e-6);
+    EXPECT_EQ(water.alpha, 0.6);
+    // Out of the table: no capacity, and no density either.
+    EXPECT_EQ(WaterCapacity(20, 3.3, 10, 0, 160, 0.5, 0).rho.reason(),
+              NoValue::WaterTemperatureRange);
+}
+
 // Each reason has a warning text for the window; a value has none.
 TEST(NoValueMessages, EveryReasonHasAText) {
     EXPECT_TRUE(NoValueMessage(NoValue::None).isEmpty());

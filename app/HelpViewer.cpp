@@ -445,8 +445,7 @@ QPointer<HelpWindow> TheWindow;
 HelpWindow* Window() {
     if (!TheWindow) {
         TheWindow = new HelpWindow;
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, TheWindow.data(),
-                         &QObject::deleteLater);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, TheWindow.data(), &Release);
     }
     return TheWindow;
 }
@@ -542,6 +541,12 @@ void InstallF1Handler(QApplication* app) {
         handler = new F1Handler(app);
         app->installEventFilter(handler);
     }
+}
+
+void Release() {
+    // Deleting the engine waits for its indexing thread, which must not outlive
+    // the application.
+    delete TheWindow.data();
 }
 
 QWidget* Viewer() {

@@ -48,6 +48,11 @@ void InstallF1Handler(QApplication* app);
 // The one viewer window: nullptr until help is first shown, then always the same window.
 QWidget* Viewer();
 
+// Ends help: the viewer and its engine are deleted, and a search index still
+// being built stops first. The program does it as it quits; a process that
+// ends otherwise (the tests) calls it before its application goes.
+void Release();
+
 // The viewer's help engine; nullptr before help was first shown or when the help files
 // are missing.
 QHelpEngine* Engine();

@@ -2,6 +2,8 @@
 // environment, so no test needs a display, and files the program keeps for its
 // user (the help's cache) in Qt's test locations.
 
+#include "app/HelpViewer.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,5 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int failed = RUN_ALL_TESTS();
+    Help::Release();
+    return failed;
 }

@@ -23,7 +23,7 @@
 #include "calc/Guarded.h"
 #include "calc/Outcome.h"
 #include "data/Convert.h"
-#include "selection/Selection.h"
+#include "data/RecordTraits.h"
 
 #include <QPushButton>
 
@@ -71,10 +71,10 @@ public:
         f.size = FieldOf(&Record::ValveSize);
         f.flowDiameter = FieldOf(&Record::FlowDiameter);
         f.setPressure = FieldOf(&Record::SetPressure);
-        if constexpr (Selection::Detail::KeepsBothLiquidAlphas<Record>::value) {
+        if constexpr (RecordTraits::KeepsBothLiquidAlphas<Record>::value) {
             f.alphaLiquid10 = FieldOf(&Record::AlphaLiquid10);
             f.alphaLiquid25 = FieldOf(&Record::AlphaLiquid25);
-        } else if constexpr (Selection::Detail::KeepsAlphaGas<Record>::value) {
+        } else if constexpr (RecordTraits::KeepsAlphaGas<Record>::value) {
             f.alphaGas = FieldOf(&Record::AlphaGas);
         }
         f.overpressure = FieldOf(&Record::Overpressure);

@@ -4,7 +4,6 @@
 #include "app/Koniec.h"
 #include "app/Opcje.h"
 #include "app/Oprogramie.h"
-#include "app/RecordWindow.h"
 #include "app/WindowList.h"
 #include "valves/Dobor_zaworu.h"
 #include "valves/Wybor_zaworu.h"

@@ -13,6 +13,7 @@
 
 #include "calc/Obliczenia.h"
 #include "calc/Outcome.h"
+#include "data/RecordTraits.h"
 #include "valves/ValveData.h"
 
 #include <QString>
@@ -71,30 +72,19 @@ bool AsksForFlow(double requirement, int decimals = 1);
 // 0.0001, so a capacity that just equals the requirement prints nothing.
 bool HasResultToPrint(double result, double requirement);
 
-namespace Detail {
-template <class R, class = void> struct KeepsAlphaGas : std::false_type {};
-template <class R> struct KeepsAlphaGas<R, std::void_t<decltype(R::AlphaGas)>> : std::true_type {};
-template <class R, class = void> struct KeepsBothLiquidAlphas : std::false_type {};
-template <class R>
-struct KeepsBothLiquidAlphas<R, std::void_t<decltype(R::AlphaLiquid25)>> : std::true_type {};
-template <class R, class = void> struct KeepsLiquidAlpha : std::false_type {};
-template <class R>
-struct KeepsLiquidAlpha<R, std::void_t<decltype(R::AlphaLiquid)>> : std::true_type {};
-} // namespace Detail
-
 // The found size into the record: its size text, its flow diameter d [mm] and
 // the discharge coefficients the record keeps (one record keeps the liquid's
 // coefficient at 10 % overpressure alone, as AlphaLiquid).
 template <class R> void StoreValve(R& r, const ValveData::Record& valve) {
     r.ValveSize = valve.sizeText;
     r.FlowDiameter = valve.flowDiameter;
-    if constexpr (Detail::KeepsAlphaGas<R>::value)
+    if constexpr (RecordTraits::KeepsAlphaGas<R>::value)
         r.AlphaGas = valve.alphaGas;
-    if constexpr (Detail::KeepsBothLiquidAlphas<R>::value) {
+    if constexpr (RecordTraits::KeepsBothLiquidAlphas<R>::value) {
         r.AlphaLiquid10 = valve.alphaLiquid10;
         r.AlphaLiquid25 = valve.alphaLiquid25;
     }
-    if constexpr (Detail::KeepsLiquidAlpha<R>::value)
+    if constexpr (RecordTraits::KeepsLiquidAlpha<R>::value)
         r.AlphaLiquid = valve.alphaLiquid10;
 }
 

@@ -49,7 +49,58 @@ QString ParseError(const QCommandLineParser& parser, const QStringList& argument
     return parser.errorText() + QLatin1Char(' ');
 }
 
+// "open FILE [--json] [--pdf OUT]".
+Parsed ParseOpen(const QStringList& arguments) {
+    const QString hint = QStringLiteral("Opis: kalmo-cli open --help");
+    Parsed parsed;
+    Invocation& inv = parsed.invocation;
+    inv.opens = true;
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("PLIK"));
+    parser.addOptions({help, json, pdf});
+    if (!parser.parse(QStringList{QStringLiteral("kalmo-cli")} + arguments)) {
+        const QString unknown = parser.unknownOptionNames().value(0);
+        return Error(
+            (unknown.isEmpty()
+                 ? parser.errorText()
+                 : QStringLiteral("Nieznana opcja --%1 podkomendy open.").arg(Visible(unknown))) +
+            QLatin1Char(' ') + hint);
+    }
+    inv.help = parser.isSet(help);
+    inv.json = parser.isSet(json);
+    inv.pdf = parser.value(pdf);
+    if (inv.help)
+        return parsed;
+    if (parser.positionalArguments().size() != 1)
+        return Error(QStringLiteral("Podkomenda open otwiera jeden plik obliczeń (*.kalmo). ") +
+                     hint);
+    inv.open = parser.positionalArguments().front();
+    if (parser.isSet(pdf) && inv.pdf.isEmpty())
+        return Error(QStringLiteral("Opcja --pdf wymaga nazwy pliku. ") + hint);
+    return parsed;
+}
+
 } // namespace
+
+QString OpenHelp() {
+    return QStringLiteral(
+        "kalmo-cli open – obliczenia zapisane w pliku *.kalmo, policzone ponownie\n"
+        "\n"
+        "Użycie:\n"
+        "  kalmo-cli open PLIK.kalmo [--json] [--pdf PLIK]\n"
+        "\n"
+        "Dane pliku liczy się od nowa z dzisiejszym katalogiem zaworów, plikami danych\n"
+        "zaworów i tablicą pary; wyniki wypisuje się jak w podkomendzie okna pliku.\n"
+        "Gdy różnią się od zapisanych w pliku albo obliczeń nie można powtórzyć, na\n"
+        "standardowe wyjście błędów idzie opis (z --json: pola \"Stored\" i \"Differences\").\n"
+        "Plik nigdy nie jest zmieniany.\n"
+        "\n"
+        "Kody wyjścia: 0 – zapisane wyniki są aktualne; 1 – różnią się albo obliczeń\n"
+        "nie można powtórzyć; 2 – pliku nie można odczytać lub błędny wiersz poleceń;\n"
+        "3 – nie można zapisać raportu PDF.\n");
+}
 
 Parsed Parse(const QStringList& arguments) {
     Parsed parsed;
@@ -60,6 +111,8 @@ Parsed Parse(const QStringList& arguments) {
         inv.help = true;
         return parsed;
     }
+    if (arguments.front() == QLatin1String("open"))
+        return ParseOpen(arguments.mid(1));
     inv.command = FindCommand(arguments.front());
     if (!inv.command)
         return Error(
@@ -73,7 +126,8 @@ Parsed Parse(const QStringList& arguments) {
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("PLIK"));
     const QCommandLineOption batch(QStringLiteral("batch"), QString(), QStringLiteral("PLIK"));
-    parser.addOptions({help, json, pdf, batch});
+    const QCommandLineOption save(QStringLiteral("save"), QString(), QStringLiteral("PLIK"));
+    parser.addOptions({help, json, pdf, batch, save});
     for (const Option& o : inv.command->options)
         parser.addOption(QCommandLineOption(o.name, o.description, QStringLiteral("WARTOŚĆ")));
     const QStringList rest = arguments.mid(1);
@@ -83,7 +137,7 @@ Parsed Parse(const QStringList& arguments) {
         return Error(QStringLiteral("Nieoczekiwany argument \"%1\". ")
                          .arg(Visible(parser.positionalArguments().front())) +
                      commandHint);
-    for (const QCommandLineOption* file : {&pdf, &batch})
+    for (const QCommandLineOption* file : {&pdf, &batch, &save})
         if (parser.isSet(*file) && parser.value(*file).isEmpty())
             return Error(
                 QStringLiteral("Opcja --%1 wymaga nazwy pliku. ").arg(file->names().front()) +
@@ -92,6 +146,7 @@ Parsed Parse(const QStringList& arguments) {
     inv.json = parser.isSet(json);
     inv.pdf = parser.value(pdf);
     inv.batch = parser.value(batch);
+    inv.save = parser.value(save);
     for (const Option& o : inv.command->options)
         if (parser.isSet(o.name)) {
             // An empty value would read as 0 past every check of the field.
@@ -105,6 +160,10 @@ Parsed Parse(const QStringList& arguments) {
     if (!inv.batch.isEmpty() && !inv.pdf.isEmpty())
         return Error(QStringLiteral("--pdf tworzy raport jednego przypadku; nie łączy się z "
                                     "--batch. ") +
+                     commandHint);
+    if (!inv.batch.isEmpty() && !inv.save.isEmpty())
+        return Error(QStringLiteral("--save zapisuje obliczenia jednego przypadku; nie łączy się "
+                                    "z --batch. ") +
                      commandHint);
     return parsed;
 }
@@ -129,6 +188,7 @@ QString GeneralHelp() {
                                   "  kalmo-cli PODKOMENDA [opcje] --batch PLIK\n"
                                   "  kalmo-cli PODKOMENDA [opcje] --batch - < PLIK\n"
                                   "  kalmo-cli PODKOMENDA --help\n"
+                                  "  kalmo-cli open PLIK.kalmo [--json] [--pdf PLIK]\n"
                                   "\n"
                                   "Podkomendy (okna obliczeniowe):\n");
     for (const Command& c : Commands())
@@ -140,7 +200,7 @@ QString GeneralHelp() {
 QString CommandHelp(const Command& command) {
     QString help = QStringLiteral("kalmo-cli %1 – %2\n\n").arg(command.name, command.caption);
     help += QStringLiteral("Użycie:\n"
-                           "  kalmo-cli %1 [opcje] [--json] [--pdf PLIK]\n"
+                           "  kalmo-cli %1 [opcje] [--json] [--pdf PLIK] [--save PLIK]\n"
                            "  kalmo-cli %1 [opcje] --batch PLIK | --batch -\n\n")
                 .arg(command.name);
     help += QStringLiteral("Dane (jednostki okna; bez opcji – wartość domyślna okna):\n");
@@ -171,6 +231,9 @@ QString CommandHelp(const Command& command) {
         "  --json         jeden obiekt JSON: pola rekordu obliczeń (nazwy jak w rekordzie),\n"
         "                 a przy odmowie {\"message\": komunikat okna}\n"
         "  --pdf PLIK     raport okna zapisany jak przy \"Utwórz PDF\"\n"
+        "  --save PLIK    dane i wyniki zapisane jako plik obliczeń (*.kalmo), który\n"
+        "                 otwiera program i kalmo-cli open; odrzucony przypadek\n"
+        "                 nie zapisuje niczego\n"
         "  --batch PLIK   wiele przypadków z pliku, potoku lub (\"-\") standardowego\n"
         "                 wejścia, czytanych do końca: CSV (pierwszy wiersz: nazwy opcji\n"
         "                 lub pól rekordu, separator ',' lub ';'; komórka w cudzysłowie\n"

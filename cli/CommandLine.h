@@ -21,6 +21,9 @@ struct Invocation {
     bool help = false;                // --help
     QString pdf;                      // --pdf FILE
     QString batch;                    // --batch FILE, "-" for JSON lines on standard input
+    QString save;                     // --save FILE: the case as a calculation file
+    QString open;                     // "open FILE": the case of a calculation file
+    bool opens = false;               // the subcommand is "open"
 };
 
 struct Parsed {
@@ -34,6 +37,7 @@ Parsed Parse(const QStringList& arguments);
 // The help of the program and of one subcommand, in Polish.
 QString GeneralHelp();
 QString CommandHelp(const Command& command);
+QString OpenHelp(); // of "open FILE"
 
 enum class BatchFormat {
     Detect,    // by the first line that is not blank: "{" opens JSON lines, else a CSV header

@@ -66,19 +66,44 @@ const Option* Command::FindKey(const QString& key) const {
 const std::vector<Command>& Commands() {
     // One line per window: its subcommand, its record and how its valve is chosen.
     static const std::vector<Command> commands = {
-        WindowCommand<TFlowAirData>("flow-air", ValveDialog::Valve),
-        WindowCommand<TFlowSteamData>("flow-steam", ValveDialog::Valve),
-        WindowCommand<TFlowWaterData>("flow-water", ValveDialog::Valve),
-        WindowCommand<TDoborWaterData>("dobor-water", ValveDialog::Type),
-        WindowCommand<TDoborSteamData>("dobor-steam", ValveDialog::TypeOrTyped),
-        WindowCommand<TMocData>("moc", ValveDialog::Type),
-        WindowCommand<TDoborAirData>("dobor-air", ValveDialog::Type),
-        WindowCommand<TDoborMixData>("dobor-mix", ValveDialog::Type),
-        WindowCommand<TWymiennikData>("wymiennik", ValveDialog::Type),
-        WindowCommand<TParaWodaData>("para-woda", ValveDialog::Type),
-        WindowCommand<TEkspansjaData>("ekspansja", ValveDialog::Type),
+        WindowCommand<TFlowAirData>("flow-air", "frmFlow_air", ValveDialog::Valve),
+        WindowCommand<TFlowSteamData>("flow-steam", "frmPara", ValveDialog::Valve),
+        WindowCommand<TFlowWaterData>("flow-water", "frmFlow_water", ValveDialog::Valve),
+        WindowCommand<TDoborWaterData>("dobor-water", "frmDoborWater", ValveDialog::Type),
+        WindowCommand<TDoborSteamData>("dobor-steam", "frmDoborPara", ValveDialog::TypeOrTyped),
+        WindowCommand<TMocData>("moc", "frmMoc", ValveDialog::Type),
+        WindowCommand<TDoborAirData>("dobor-air", "frmDoborAir", ValveDialog::Type),
+        WindowCommand<TDoborMixData>("dobor-mix", "frmDoborMix", ValveDialog::Type),
+        WindowCommand<TWymiennikData>("wymiennik", "frmWymiennik", ValveDialog::Type),
+        WindowCommand<TParaWodaData>("para-woda", "frmPara_woda", ValveDialog::Type),
+        WindowCommand<TEkspansjaData>("ekspansja", "frmEkspansja", ValveDialog::Type),
     };
     return commands;
+}
+
+const Command* FindForm(const QString& formName) {
+    for (const Command& c : Commands())
+        if (c.formName == formName)
+            return &c;
+    return nullptr;
+}
+
+QString RowsText(const std::vector<ShownRow>& rows) {
+    QString text;
+    text.reserve(64 * static_cast<qsizetype>(rows.size()));
+    for (const ShownRow& row : rows) {
+        text += row.label;
+        if (row.label.size() < 22)
+            text.resize(text.size() + 22 - row.label.size(), QLatin1Char(' '));
+        text += QLatin1Char(' ');
+        text += row.value;
+        if (!row.unit.isEmpty()) {
+            text += QLatin1Char(' ');
+            text += row.unit;
+        }
+        text += QLatin1Char('\n');
+    }
+    return text;
 }
 
 const Command* FindCommand(const QString& name) {

@@ -10,6 +10,8 @@
 
 #include <QString>
 
+class QJsonObject;
+
 #include <functional>
 #include <map>
 #include <optional>
@@ -52,15 +54,27 @@ struct Option {
     QString defaultText;          // the default as the window shows it; empty when none
     QString placeholder;          // what --help shows after it, when not LICZBA or TEKST
     std::optional<Domain> domain; // a typed number's
+    // What the option holds, as a saved calculation's JSON writes it.
+    enum class Kind { Number, Text, Whole, Flag } kind = Kind::Number;
+};
+
+// One row the window shows beside the typed fields: p1, the valve of a
+// capacity window, a result.
+struct ShownRow {
+    QString label; // plain text: "Przepustowość :"
+    QString value; // as the window shows it: "15184.0"
+    QString unit;  // "[kg/h]", empty for none
 };
 
 struct Result {
     int status = Computed;
-    QString message;   // the window's message of a refusal, or why the case is unreadable
-    JsonObject record; // the record as "Oblicz" left it
-    QString text;      // the result fields as the window shows them, in Polish
+    QString message;            // the window's message of a refusal, or why the case is unreadable
+    JsonObject record;          // the record as "Oblicz" left it
+    QString text;               // the result fields as the window shows them, in Polish
+    std::vector<ShownRow> rows; // the same, row by row
     std::optional<Report::Content> report; // when asked for and the window could print
     QString reportRefusal;                 // why the window's print button would print nothing
+    bool unlistedValve = false;            // refused for a valve the choice dialog does not list
 
     JsonObject Json() const; // the record, or {"message": …} with "\n" for the window's "\r"
     // A case that ends with a message (Refused or Usage).
@@ -72,15 +86,30 @@ struct Result {
     }
 };
 
+// The texts of a window's fields by the record member they fill
+// ("Overpressure" → "10.0"); found by a QString or a QLatin1String.
+using Texts = std::map<QString, QString, std::less<>>;
+
 struct Command {
-    QString name;    // "flow-water"
-    QString caption; // the window's caption
+    QString name;     // "flow-water"
+    QString formName; // the window's form name: "frmFlow_water"
+    QString caption;  // the window's caption
     std::vector<Option> options;
     // Whether the record has a member of this name (a batch column or JSON key
     // that is no option: a result of an earlier run).
     bool (*hasField)(const QString& key) = nullptr;
     // One case; `withReport` also builds the report the print button would print.
     std::function<Result(const Case& inputs, bool withReport)> run;
+    // The case entered into the window as "Oblicz" would read it, without
+    // computing: the texts of the window's fields and controls by record
+    // member (a control as "true", "false" or a whole number). The message of
+    // the first exit check or valve choice that refuses it, if any; the texts
+    // then hold all the rest, the valve's as given.
+    std::function<std::optional<Result>(const Case& inputs, Texts& texts)> enter;
+    // The rows of a record the window computed earlier (a calculation file's),
+    // as the window would show them; nothing when the JSON is not that record
+    // (a member missing, of another type, or a number that is not finite).
+    std::optional<std::vector<ShownRow>> (*rowsOf)(const QJsonObject& record) = nullptr;
 
     const Option* FindOption(const QString& name) const;
     // An option by its name or by its record field name (batch columns, JSON keys).
@@ -90,6 +119,8 @@ struct Command {
 // Every subcommand, in the order of the program's menus.
 const std::vector<Command>& Commands();
 const Command* FindCommand(const QString& name);
+// The subcommand of the window with this form name, or nullptr.
+const Command* FindForm(const QString& formName);
 
 // The number text of a field as a user leaves it: the blanks around it
 // dropped, a comma a point, as the numeric fields turn it.

@@ -98,7 +98,8 @@ const std::vector<Option>& ValveOptions(ValveDialog dialog) {
                       QString(),
                       QString(),
                       QString(),
-                      std::nullopt};
+                      std::nullopt,
+                      Option::Kind::Text};
     const Option size{kSize,
                       QStringLiteral("ValveSize"),
                       QStringLiteral("wielkość zaworu (1/2\", 3/4\", 1\", …; znak cala można "
@@ -106,7 +107,8 @@ const std::vector<Option>& ValveOptions(ValveDialog dialog) {
                       QString(),
                       QString(),
                       QString(),
-                      std::nullopt};
+                      std::nullopt,
+                      Option::Kind::Text};
     auto pressure = [](const char* description) {
         return Option{kSetPressure,
                       QStringLiteral("SetPressure"),
@@ -114,7 +116,8 @@ const std::vector<Option>& ValveOptions(ValveDialog dialog) {
                       QStringLiteral("[bar]"),
                       QString(),
                       QString(),
-                      std::nullopt};
+                      std::nullopt,
+                      Option::Kind::Number};
     };
     static const std::vector<Option> valve = {type, size,
                                               pressure("ciśnienie nastawy p z listy typu zaworu")};

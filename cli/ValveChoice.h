@@ -26,10 +26,6 @@ enum class ValveDialog {
     TypeOrTyped, // the same, and the window takes a set pressure typed into its field
 };
 
-// The texts of a window's fields by the record member they fill
-// ("Overpressure" → "10.0"); found by a QString or a QLatin1String.
-using Texts = std::map<QString, QString, std::less<>>;
-
 // The choice in the dialog's three lists; -1 where nothing is selected.
 struct ValveChoice {
     const Catalogue::Type* type = nullptr;

@@ -15,7 +15,12 @@
 #include "data/FieldTable.h"
 #include "report/Report.h"
 
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QRegularExpression>
+
+#include <cmath>
+#include <type_traits>
 
 #include <optional>
 #include <variant>
@@ -86,13 +91,14 @@ template <class R> std::vector<Option> WindowOptions(ValveDialog dialog) {
         if (f->role == Fields::Role::Input)
             options.push_back({Fields::OptionName(f->key), QString::fromLatin1(f->key),
                                f->look.description, f->look.unit, Fields::RestoredText(R(), *f),
-                               QString(), FormOf<R>().domains[IndexOf(*f)]});
+                               QString(), FormOf<R>().domains[IndexOf(*f)], Option::Kind::Number});
     for (const Fields::Field<R>& f : Calculation<R>::Fields())
         if (f.role == Fields::Role::Control)
             options.push_back({Fields::OptionName(f.key), QString::fromLatin1(f.key),
                                f.look.description, f.look.unit, Fields::RestoredText(R(), f),
                                f.IsBool() ? QStringLiteral("true|false") : QStringLiteral("N"),
-                               std::nullopt});
+                               std::nullopt,
+                               f.IsBool() ? Option::Kind::Flag : Option::Kind::Whole});
     return options;
 }
 
@@ -112,19 +118,28 @@ template <class R> bool OfAnotherMode(const R& record, const Fields::Field<R>& f
     return f.mode >= 0 && f.mode != ModeOf(record);
 }
 
-// The case entered into the window and read by "Oblicz" into `record`; the
-// message of an exit check (Refused) or of a valve the dialog does not list
-// (Usage) instead. A number typed outside its option's domain is entered too,
-// and named in *outOfDomain (the first of them in the table).
+// The case entered into the window: its field texts and, in `record`, its
+// controls; the message of a valve the dialog does not list (Usage) or of an
+// exit check (Refused), the first of them, instead. After a valve the dialog
+// does not list, the valve's fields hold the texts as given and the inputs are
+// entered all the same. A number typed outside its option's domain is entered
+// too, and named in *outOfDomain (the first of them in the table).
 template <class R>
-std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& record,
-                                const Fields::Field<R>** outOfDomain = nullptr) {
+std::optional<Result> EnterTexts(ValveDialog dialog, const Case& inputs, Texts& texts, R& record,
+                                 const Fields::Field<R>** outOfDomain = nullptr) {
     const Fields::Table<R>& table = Calculation<R>::Fields();
     const Form<R>& form = FormOf<R>();
     record = R();
-    Texts texts = form.opened;
-    if (const QString error = ChooseValve(dialog, inputs, texts); !error.isEmpty())
-        return Result::Stopped(Usage, error);
+    texts = form.opened;
+    std::optional<Result> refused;
+    if (const QString error = ChooseValve(dialog, inputs, texts); !error.isEmpty()) {
+        refused = Result::Stopped(Usage, error);
+        refused->unlistedValve = true;
+        for (const Option& o : ValveOptions(dialog))
+            if (const auto given = inputs.find(o.name);
+                given != inputs.end() && texts.count(o.field))
+                texts[o.field] = given->second;
+    }
     // The window's controls (a radio group's item, a spin edit's value): whole
     // numbers in their range, or true and false. Those of one mode come after
     // the mode, and only that mode takes them.
@@ -144,12 +159,16 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
             value = text.toInt(&whole);
         }
         if (!whole || (f.look.range && (value < f.look.range->min || value > f.look.range->max)))
-            return Result::Stopped(
-                Usage, QStringLiteral("Opcja --%1: %2")
-                           .arg(option, f.look.range ? f.look.range->message : QString()));
+            return refused ? *refused
+                           : Result::Stopped(Usage,
+                                             QStringLiteral("Opcja --%1: %2")
+                                                 .arg(option, f.look.range ? f.look.range->message
+                                                                           : QString()));
         if (!OfAnotherMode(record, f))
             Fields::Take(record, f, f.IsBool() ? text : QString::number(value));
     }
+    for (const Fields::Field<R>* control : form.controls)
+        texts[form.keys[IndexOf(*control)]] = Fields::RestoredText(record, *control);
     for (size_t i = 0; i < table.size(); ++i) {
         const Fields::Field<R>& f = table[i];
         if (f.role != Fields::Role::Input)
@@ -167,20 +186,32 @@ std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& recor
             continue;
         const QString& text = texts[form.keys[i]];
         double value = 0;
-        if (text.isEmpty()) // an empty field passes
+        if (text.isEmpty() || refused) // an empty field passes
             continue;
         if (Convert::Val(text, value) != 0)
-            return Result::Stopped(Refused, f.look.invalid);
-        if (f.look.range && (value < f.look.range->min || value > f.look.range->max))
-            return Result::Stopped(Refused, f.look.range->message);
+            refused = Result::Stopped(Refused, f.look.invalid);
+        else if (f.look.range && (value < f.look.range->min || value > f.look.range->max))
+            refused = Result::Stopped(Refused, f.look.range->message);
         const std::optional<Domain>& domain = form.domains[i];
         if (outOfDomain && !*outOfDomain && domain &&
             !(value >= domain->min && value <= domain->max))
             *outOfDomain = &f;
     }
+    return refused;
+}
+
+// The case entered into the window and read by "Oblicz" into `record`; the
+// message of a valve the dialog does not list or of an exit check instead.
+template <class R>
+std::optional<Result> EnterCase(ValveDialog dialog, const Case& inputs, R& record,
+                                const Fields::Field<R>** outOfDomain = nullptr) {
+    Texts texts;
+    if (std::optional<Result> refused = EnterTexts(dialog, inputs, texts, record, outOfDomain))
+        return refused;
+    const Fields::Table<R>& table = Calculation<R>::Fields();
     for (size_t i = 0; i < table.size(); ++i)
         if (table[i].IsRead() && !OfAnotherMode(record, table[i]))
-            Fields::Take(record, table[i], texts[form.keys[i]]);
+            Fields::Take(record, table[i], texts[FormOf<R>().keys[i]]);
     return std::nullopt;
 }
 
@@ -195,30 +226,53 @@ inline QString PlainText(QString label) {
 
 // The rows the window shows beside the typed fields: p1 and the results, each
 // with its label, its text (a result number in the result format) and its unit.
-template <class R> QString ResultRows(const R& record) {
-    const std::vector<const Fields::Field<R>*>& shown = FormOf<R>().shown;
-    QString rows;
-    rows.reserve(64 * static_cast<qsizetype>(shown.size()));
-    for (const Fields::Field<R>* f : shown) {
+template <class R> std::vector<ShownRow> ShownRows(const R& record) {
+    std::vector<ShownRow> rows;
+    for (const Fields::Field<R>* f : FormOf<R>().shown) {
         if (f->role == Fields::Role::Input || (f->look.label.isEmpty() && f->look.unit.isEmpty()))
             continue;
-        const QString value = f->role == Fields::Role::Result && f->IsNumber()
-                                  ? Fields::ResultText(record, *f)
-                                  : Fields::RestoredText(record, *f);
-        // The label left-aligned in 22 characters, the value, the unit.
-        const QString label = PlainText(f->look.label);
-        rows += label;
-        if (label.size() < 22)
-            rows.resize(rows.size() + 22 - label.size(), QLatin1Char(' '));
-        rows += QLatin1Char(' ');
-        rows += value;
-        if (!f->look.unit.isEmpty()) {
-            rows += QLatin1Char(' ');
-            rows += f->look.unit;
-        }
-        rows += QLatin1Char('\n');
+        rows.push_back({PlainText(f->look.label),
+                        f->role == Fields::Role::Result && f->IsNumber()
+                            ? Fields::ResultText(record, *f)
+                            : Fields::RestoredText(record, *f),
+                        f->look.unit});
     }
     return rows;
+}
+
+// The same as text: the label left-aligned in 22 characters, the value, the unit.
+QString RowsText(const std::vector<ShownRow>& rows);
+
+// The record from its JSON (every member of its table, of its type, a number
+// finite), or nothing.
+template <class R> std::optional<R> RecordFromJson(const QJsonObject& json) {
+    const Fields::Table<R>& table = Calculation<R>::Fields();
+    R record;
+    for (size_t i = 0; i < table.size(); ++i) {
+        const QJsonValue v = json.value(FormOf<R>().keys[i]);
+        const bool ok = std::visit(
+            [&](auto member) {
+                using T = std::remove_reference_t<decltype(record.*member)>;
+                if constexpr (std::is_same_v<T, QString>) {
+                    record.*member = v.toString();
+                    return v.isString();
+                } else if constexpr (std::is_same_v<T, bool>) {
+                    record.*member = v.toBool();
+                    return v.isBool();
+                } else if constexpr (std::is_same_v<T, int>) {
+                    const double d = v.toDouble();
+                    record.*member = static_cast<int>(d);
+                    return v.isDouble() && d == std::trunc(d) && std::abs(d) < 1e9;
+                } else {
+                    record.*member = v.toDouble();
+                    return v.isDouble() && std::isfinite(v.toDouble());
+                }
+            },
+            table[i].member);
+        if (!ok)
+            return std::nullopt;
+    }
+    return record;
 }
 
 // Whether a refusal is a check of the window on what was typed, whose message
@@ -253,14 +307,17 @@ template <class R> Result RunCase(ValveDialog dialog, const Case& inputs, bool w
             result.reportRefusal = report.Message();
     }
     result.record = RecordJson(record);
-    result.text = ResultRows(record);
+    result.rows = ShownRows(record);
+    result.text = RowsText(result.rows);
     return result;
 }
 
 // The subcommand `name` of the window on record R.
-template <class R> Command WindowCommand(const char* name, ValveDialog dialog) {
+template <class R>
+Command WindowCommand(const char* name, const char* formName, ValveDialog dialog) {
     Command command;
     command.name = QString::fromLatin1(name);
+    command.formName = QString::fromLatin1(formName);
     command.caption = Calculation<R>::Caption().trimmed();
     command.options = WindowOptions<R>(dialog);
     command.hasField = [](const QString& key) {
@@ -268,6 +325,16 @@ template <class R> Command WindowCommand(const char* name, ValveDialog dialog) {
     };
     command.run = [dialog](const Case& inputs, bool withReport) {
         return RunCase<R>(dialog, inputs, withReport);
+    };
+    command.enter = [dialog](const Case& inputs, Texts& texts) {
+        R record;
+        return EnterTexts(dialog, inputs, texts, record);
+    };
+    command.rowsOf = [](const QJsonObject& json) -> std::optional<std::vector<ShownRow>> {
+        const std::optional<R> record = RecordFromJson<R>(json);
+        if (!record)
+            return std::nullopt;
+        return ShownRows(*record);
     };
     return command;
 }

@@ -2,6 +2,7 @@
 // line. Reads its data files from its own directory, as the program does, and
 // never needs a display.
 
+#include "cli/CaseFile.h"
 #include "cli/CommandLine.h"
 #include "cli/OutputFile.h"
 #include "data/Dane.h"
@@ -60,6 +61,72 @@ int Finish(int status) {
     return status;
 }
 
+// A computed case: its report when asked, then its results, as text or as
+// the record's JSON with the members of `extra` after it.
+int Answer(const Cli::Invocation& inv, const Cli::Result& result, const Cli::JsonObject& extra) {
+    // The report first: nothing is printed of a case whose report is not written.
+    if (!inv.pdf.isEmpty()) {
+        if (!result.report)
+            return Fail(inv.json, result.reportRefusal, Cli::Refused);
+        if (const QString obstacle = Cli::WriteObstacle(inv.pdf); !obstacle.isEmpty())
+            return Fail(inv.json, Cli::PdfNotWrittenMessage(inv.pdf, obstacle), Cli::Output);
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const int ppi = screen ? qRound(screen->logicalDotsPerInch()) : 96;
+        QString error;
+        if (!Report::WritePdf(*result.report, inv.pdf, ppi, &error)) {
+            // The component's own message where the file was never begun (a
+            // bitmap or the component missing).
+            const QString reason = Cli::WriteFailure(inv.pdf);
+            return Fail(inv.json,
+                        reason.isEmpty() ? error : Cli::PdfNotWrittenMessage(inv.pdf, reason),
+                        Cli::Output);
+        }
+    }
+    if (inv.json) {
+        Cli::JsonObject object = result.record;
+        for (const auto& [key, value] : extra.Members())
+            std::visit([&, k = key](const auto& v) { object.Add(k, v); }, value);
+        Write(stdout, object.Text() + '\n');
+    } else {
+        WriteLine(stdout, result.text);
+    }
+    return Finish(Cli::Computed);
+}
+
+// "open FILE": the saved case computed again, and whether its results still hold.
+int Open(const Cli::Invocation& inv) {
+    using State = Cli::CaseFile::Check::State;
+    QString error;
+    const std::optional<Cli::CaseFile::Saved> saved = Cli::CaseFile::Read(inv.open, &error);
+    if (!saved)
+        return Fail(inv.json, error, Cli::Usage);
+    const Cli::CaseFile::Check check = Cli::CaseFile::Recompute(*saved, !inv.pdf.isEmpty());
+    static const char* const states[] = {"none", "holds", "differs", "refused"};
+    if (check.now.status != Cli::Computed) {
+        if (!inv.json)
+            return Fail(false, check.message.isEmpty() ? check.now.message : check.message,
+                        Cli::Refused);
+        Cli::JsonObject object = check.now.Json();
+        object.Add(QStringLiteral("Stored"), QString::fromLatin1(states[int(check.state)]));
+        Write(stdout, object.Text() + '\n');
+        return Finish(Cli::Refused);
+    }
+    Cli::JsonObject extra;
+    extra.Add(QStringLiteral("Stored"), QString::fromLatin1(states[int(check.state)]));
+    if (check.state == State::Differs)
+        extra.Add(QStringLiteral("Differences"),
+                  QString(check.message).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    const int status = Answer(inv, check.now, extra);
+    if (status != Cli::Computed)
+        return status;
+    if (check.state == State::Differs) {
+        if (!inv.json)
+            WriteLine(stderr, check.message);
+        return Cli::Refused;
+    }
+    return Cli::Computed;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -72,7 +139,9 @@ int main(int argc, char** argv) {
         return Fail(json, parsed.error, Cli::Usage);
     const Cli::Invocation& inv = parsed.invocation;
     if (inv.help) {
-        WriteLine(stdout, inv.command ? Cli::CommandHelp(*inv.command) : Cli::GeneralHelp());
+        WriteLine(stdout, inv.opens     ? Cli::OpenHelp()
+                          : inv.command ? Cli::CommandHelp(*inv.command)
+                                        : Cli::GeneralHelp());
         return Cli::Computed;
     }
 
@@ -113,29 +182,15 @@ int main(int argc, char** argv) {
         return Finish(summary.Status());
     }
 
+    if (inv.opens)
+        return Open(inv);
     const Cli::Result result = inv.command->run(inv.inputs, !inv.pdf.isEmpty());
     if (result.status != Cli::Computed)
         return Fail(json, result.message, result.status);
-    // The report first: nothing is printed of a case whose report is not written.
-    if (!inv.pdf.isEmpty()) {
-        if (!result.report)
-            return Fail(json, result.reportRefusal, Cli::Refused);
-        if (const QString obstacle = Cli::WriteObstacle(inv.pdf); !obstacle.isEmpty())
-            return Fail(json, Cli::PdfNotWrittenMessage(inv.pdf, obstacle), Cli::Output);
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const int ppi = screen ? qRound(screen->logicalDotsPerInch()) : 96;
-        QString error;
-        if (!Report::WritePdf(*result.report, inv.pdf, ppi, &error)) {
-            // The component's own message where the file was never begun (a
-            // bitmap or the component missing).
-            const QString reason = Cli::WriteFailure(inv.pdf);
-            return Fail(json, reason.isEmpty() ? error : Cli::PdfNotWrittenMessage(inv.pdf, reason),
-                        Cli::Output);
-        }
-    }
-    if (json)
-        Write(stdout, result.record.Text() + '\n');
-    else
-        WriteLine(stdout, result.text);
-    return Finish(Cli::Computed);
+    if (!inv.save.isEmpty())
+        if (const QString error = Cli::CaseFile::Write(
+                inv.save, Cli::CaseFile::Text(*inv.command, result.record, &result.record));
+            !error.isEmpty())
+            return Fail(json, error, Cli::Output);
+    return Answer(inv, result, Cli::JsonObject());
 }

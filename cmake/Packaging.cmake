@@ -2,8 +2,9 @@
 #
 # `cpack -G DEB` in the build directory makes kalmo_<version>_<arch>.deb: the
 # program directory under /usr/libexec/kalmo with its links in /usr/bin, the
-# menu entry, the icon, the AppStream metadata, the manual pages and the bash
-# completion, as `cmake --install` lays them out under /usr.
+# menu entry, the icon, the MIME type of the calculation files, the AppStream
+# metadata, the manual pages and the bash completion, as `cmake --install` lays
+# them out under /usr.
 
 # The project has no address of its own yet: the home page, the AppStream id
 # (its reverse) and the maintainer's address stand in the reserved domain
@@ -22,6 +23,14 @@ set(generated ${CMAKE_BINARY_DIR}/packaging)
 
 # The menu entry and what software centres show of the program.
 install(FILES ${packaging}/kalmo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The calculation files (*.kalmo) as a MIME type of their own, which the menu
+# entry opens. The package needs no maintainer scripts and no dependency for
+# it: the dpkg triggers of shared-mime-info (on /usr/share/mime/packages) and
+# desktop-file-utils (on /usr/share/applications), where installed, update
+# the MIME database and the desktop's list of what opens which type whenever a
+# package puts files there.
+install(FILES ${packaging}/kalmo-mime.xml RENAME kalmo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 configure_file(${packaging}/kalmo.metainfo.xml.in
                ${generated}/${KALMO_APPSTREAM_ID}.metainfo.xml @ONLY)
 install(FILES ${generated}/${KALMO_APPSTREAM_ID}.metainfo.xml

@@ -1,7 +1,8 @@
 # Builds the Debian package in a scratch directory and checks that it holds every
 # run-time file, links on the PATH to real executables, desktop files that pass
-# their validators, binaries that lintian finds hardened and help that searches
-# without writing into the program directory. Run with -DBUILD=<build directory>
+# their validators, a MIME type for the calculation files that the menu entry
+# opens, binaries that lintian finds hardened and help that searches without
+# writing into the program directory. Run with -DBUILD=<build directory>
 # -DWORK=<scratch directory> -DVERSION=<version> -DAPPSTREAM_ID=<id of the metadata>
 # -DHELP_SEARCH=<help_search> -DHARDENED=<the build's hardening flags>.
 
@@ -54,7 +55,7 @@ endforeach()
 set(expected
     usr/share/applications/kalmo.desktop usr/share/metainfo/${APPSTREAM_ID}.metainfo.xml
     usr/share/man/man1/kalmo.1.gz usr/share/man/man1/kalmo-cli.1.gz
-    usr/share/bash-completion/completions/kalmo-cli
+    usr/share/bash-completion/completions/kalmo-cli usr/share/mime/packages/kalmo.xml
     usr/share/doc/kalmo/copyright usr/share/doc/kalmo/changelog.gz)
 file(GLOB_RECURSE program_files RELATIVE ${BUILD}/bin ${BUILD}/bin/*)
 foreach(file IN LISTS program_files)
@@ -105,6 +106,58 @@ function(validate tool package)
 endfunction()
 validate(desktop-file-validate desktop-file-utils ${root}/usr/share/applications/kalmo.desktop)
 validate(appstreamcli appstream validate --no-net ${root}/usr/share/metainfo/${APPSTREAM_ID}.metainfo.xml)
+set(mime_xml ${root}/usr/share/mime/packages/kalmo.xml)
+validate(xmllint libxml2-utils --noout ${mime_xml})
+
+# The calculation files (*.kalmo) have a MIME type of their own, which the menu
+# entry opens: a file manager starts `kalmo FILE` for a double-clicked file.
+set(mime_type application/x-kalmo)
+set(mime_glob "*.kalmo")
+file(READ ${root}/usr/share/applications/kalmo.desktop entry)
+foreach(key Exec Icon MimeType)
+    string(REGEX MATCH "\n${key}=([^\n]*)" line "${entry}")
+    set(entry_${key} "${CMAKE_MATCH_1}")
+endforeach()
+if(NOT "${entry_MimeType}" MATCHES "(^|;)${mime_type};")
+    message(FATAL_ERROR "the menu entry lists no ${mime_type}: MimeType=${entry_MimeType}")
+endif()
+if(NOT "${entry_Exec}" MATCHES " %f( |$)")
+    message(FATAL_ERROR "the menu entry passes no file to the program: Exec=${entry_Exec}")
+endif()
+if(NOT icons MATCHES "/${entry_Icon}\\.png(;|$)")
+    message(FATAL_ERROR "the package has no icon ${entry_Icon}, which the menu entry names")
+endif()
+
+# The MIME database built from the package's definition alone: the name of a
+# calculation file maps to the type, the type is a kind of JSON and shows the
+# program's icon.
+find_program(update_mime update-mime-database NO_CACHE)
+if(NOT update_mime)
+    message("update-mime-database is missing (apt-get install shared-mime-info): "
+            "the MIME type is not registered")
+else()
+    set(data ${WORK}/data)
+    file(COPY ${mime_xml} DESTINATION ${data}/mime/packages)
+    # It reports a definition it cannot read on stderr and still ends with 0.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${data} XDG_DATA_DIRS=${data}
+                            ${update_mime} ${data}/mime
+        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0 OR NOT err STREQUAL "")
+        message(FATAL_ERROR "update-mime-database rejects kalmo.xml (${rc}):\n${out}${err}")
+    endif()
+    string(REPLACE "." "\\." glob_pattern "${mime_glob}")
+    string(REPLACE "*" "\\*" glob_pattern "${glob_pattern}")
+    set(database_files globs2 subclasses icons)
+    set(database_lines "^[0-9]+:${mime_type}:${glob_pattern}$" "^${mime_type} application/json$"
+                       "^${mime_type}:${entry_Icon}$")
+    foreach(file line IN ZIP_LISTS database_files database_lines)
+        file(STRINGS ${data}/mime/${file} found REGEX "${line}")
+        if(NOT found)
+            file(READ ${data}/mime/${file} text)
+            message(FATAL_ERROR "the MIME database's ${file} has no line ${line}:\n${text}")
+        endif()
+    endforeach()
+endif()
 
 # The manuals read without a warning, and kalmo-cli's names every subcommand its help lists.
 find_program(man man)
@@ -152,21 +205,27 @@ if(NOT before STREQUAL after)
     message(FATAL_ERROR "searching the help wrote into the program directory")
 endif()
 
-# The binaries carry Debian's hardening: fortified functions, relro bound at
-# start, PIE (cmake/Hardening.cmake).
-# A sanitizer build is not hardened (the fortified functions get in its way):
-# its package is not checked for it.
-find_program(lintian lintian)
-if(NOT HARDENED)
-    message("the build has no hardening flags: the hardening is not checked")
-elseif(NOT lintian)
-    message("lintian is missing (apt-get install lintian): the hardening is not checked")
+# lintian finds nothing wrong with the MIME type and the menu entry that opens
+# it, and the binaries carry Debian's hardening: fortified functions, relro
+# bound at start, PIE (cmake/Hardening.cmake). A sanitizer build is not
+# hardened (the fortified functions get in its way): its package is not checked
+# for it.
+set(tags desktop-mime-but-no-exec-code package-contains-mime-file-outside-package-dir
+         package-contains-mime-cache-file)
+if(HARDENED)
+    list(APPEND tags hardening-no-bindnow hardening-no-fortify-functions hardening-no-pie
+                     hardening-no-relro)
 else()
-    execute_process(COMMAND ${lintian} --no-cfg --display-info --tags
-                            hardening-no-bindnow,hardening-no-fortify-functions,hardening-no-pie,hardening-no-relro
-                            ${deb}
+    message("the build has no hardening flags: the hardening is not checked")
+endif()
+find_program(lintian lintian)
+if(NOT lintian)
+    message("lintian is missing (apt-get install lintian): the package is not checked by it")
+else()
+    string(REPLACE ";" "," tags "${tags}")
+    execute_process(COMMAND ${lintian} --no-cfg --display-info --tags ${tags} ${deb}
                     OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT out STREQUAL "")
-        message(FATAL_ERROR "lintian finds binaries without hardening:\n${out}")
+        message(FATAL_ERROR "lintian finds:\n${out}")
     endif()
 endif()

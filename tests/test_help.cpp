@@ -70,6 +70,7 @@ const ContextUse ContextUses[] = {
     {34, "compressor output, air selection"},
     {35, "plate exchanger section area, both exchangers"},
     {36, "number of valves spin edit, both exchangers"},
+    {37, "menu Plik > Otwórz obliczenia…, Zapisz obliczenia…, Ostatnio otwierane"},
 };
 
 void PrintTo(const ContextUse& use, std::ostream* os) {
@@ -311,7 +312,8 @@ const Search Searches[] = {
     {"wymiennik", "wymiennik_woda.html"},        {"ekspansja", "ekspansja.html"},
     {"rozszerzalność", "ekspansja.html"},        {"PDF", "wydruk.html"},
     {"karta katalogowa", "wydruk.html"},         {"para", "przep_para.html"},
-    {"ciepło właściwe", "ekspansja.html"},
+    {"ciepło właściwe", "ekspansja.html"},       {"zapisz obliczenia", "zapis_obliczen.html"},
+    {"otwórz", "zapis_obliczen.html"},           {"ostatnio otwierane", "zapis_obliczen.html"},
 };
 
 TEST_F(HelpViewer, SearchFindsTheTopicsWithAndWithoutDiacritics) {

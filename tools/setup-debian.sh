@@ -13,7 +13,7 @@ packages=(
     locales
     python3 python3-iapws
     poppler-utils
-    dpkg-dev desktop-file-utils appstream man-db lintian
+    dpkg-dev desktop-file-utils appstream man-db lintian shared-mime-info libxml2-utils
     xvfb openbox xdotool x11-utils
 )
 

@@ -7,6 +7,7 @@
 #include "data/FieldTable.h"
 #include "report/Report.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QWidget>
 
@@ -15,6 +16,9 @@
 
 class CalcWindow;
 class NumEdit;
+namespace Cli::CaseFile {
+struct Saved;
+}
 class QLineEdit;
 class QPushButton;
 
@@ -71,6 +75,15 @@ public:
     // The report of the window's last successful calculation, as its print
     // button prints it, or why there is none.
     virtual Calc::Outcome<Report::Content> LastReport() const;
+
+    // The window's case as a calculation file: what the window shows, as
+    // "Oblicz" reads it, and its kept calculation; nothing after the message
+    // of a field that holds no number.
+    virtual std::optional<QByteArray> CaseFileText() { return std::nullopt; }
+    // Shows the window filled with a calculation file's case and computes its
+    // kept calculation again; what the user is to be told (the results differ,
+    // or the case is refused today), empty when the results hold.
+    virtual QString OpenCase(const Cli::CaseFile::Saved&) { return {}; }
     void setVisible(bool visible) override;
 
 protected:

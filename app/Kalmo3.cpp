@@ -6,6 +6,7 @@
 #include "app/Opcje.h"
 #include "app/Oprogramie.h"
 #include "app/WindowList.h"
+#include "cli/CaseFile.h"
 #include "data/Dane.h"
 #include "report/ReportOutput.h"
 
@@ -13,12 +14,32 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
 #include <tuple>
+
+namespace {
+
+// The help topic on calculation files.
+constexpr int kCaseFileHelp = 37;
+constexpr int kRecentFiles = 8;
+const QString kRecentKey = QStringLiteral("OstatnioOtwierane");
+
+// The folder of the last calculation file chosen in this run; nothing but the
+// recent files is written to the settings.
+QString& LastFolder() {
+    static QString folder;
+    return folder;
+}
+
+} // namespace
 
 TfrmKalmo3::TfrmKalmo3(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmKalmo3"));
@@ -27,11 +48,26 @@ TfrmKalmo3::TfrmKalmo3(QWidget* parent) : QMainWindow(parent) {
     QMenuBar* bar = menuBar();
     QMenu* plik = bar->addMenu(QStringLiteral("Plik"));
     plik->setObjectName(QStringLiteral("Plik1"));
+    // The calculation windows are windows of their own: the shortcuts work in them too.
+    QAction* open = AddItem(plik, QStringLiteral("Otwórz obliczenia…"),
+                            QStringLiteral("Otwrzobliczenia1"), &TfrmKalmo3::Otwrzobliczenia1Click);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    open->setShortcutContext(Qt::ApplicationShortcut);
+    QAction* save =
+        AddItem(plik, QStringLiteral("Zapisz obliczenia…"), QStringLiteral("Zapiszobliczenia1"),
+                &TfrmKalmo3::Zapiszobliczenia1Click);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    save->setShortcutContext(Qt::ApplicationShortcut);
+    recent_ = plik->addMenu(QStringLiteral("Ostatnio otwierane"));
+    recent_->setObjectName(QStringLiteral("Ostatniootwierane1"));
+    recent_->menuAction()->setObjectName(recent_->objectName());
+    connect(recent_, &QMenu::aboutToShow, this, &TfrmKalmo3::FillRecentMenu);
+    for (QAction* item : {open, save, recent_->menuAction()})
+        Help::SetHelpContext(item, kCaseFileHelp);
     plik->addSeparator();
     QAction* preview = AddItem(plik, QStringLiteral("Podgląd wydruku…"),
                                QStringLiteral("Podgldwydruku1"), &TfrmKalmo3::Podgldwydruku1Click);
     preview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    // The calculation windows are windows of their own.
     preview->setShortcutContext(Qt::ApplicationShortcut);
     plik->addSeparator();
     AddItem(plik, QStringLiteral("Opcje"), QStringLiteral("Opcje1"), &TfrmKalmo3::Opcje1Click);
@@ -190,4 +226,111 @@ void TfrmKalmo3::Spistreci1Click() {
 void TfrmKalmo3::Oprogramie1Click() {
     if (oprogramie_)
         Messages::ExecModal(oprogramie_);
+}
+
+QString TfrmKalmo3::AskFileName(QWidget* opener, bool saving) {
+    QString folder = LastFolder();
+    if (folder.isEmpty() && !RecentFiles().isEmpty())
+        folder = QFileInfo(RecentFiles().front()).absolutePath();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(
+        opener, saving ? QStringLiteral("Zapisz obliczenia") : QStringLiteral("Otwórz obliczenia"),
+        folder, Cli::CaseFile::Filter());
+    dialog.setObjectName(QStringLiteral("PlikObliczen"));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("kalmo"));
+    dialog.resize(760, 460); // the file list's columns in full
+    if (Messages::ExecModal(&dialog, opener) != QDialog::Accepted ||
+        dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().front();
+    LastFolder() = QFileInfo(path).absolutePath();
+    return path;
+}
+
+QStringList TfrmKalmo3::RecentFiles() {
+    return QSettings().value(kRecentKey).toStringList();
+}
+
+void TfrmKalmo3::RememberFile(const QString& path) {
+    QStringList files = RecentFiles();
+    const QString file = QFileInfo(path).absoluteFilePath();
+    files.removeAll(file);
+    files.prepend(file);
+    QSettings().setValue(kRecentKey, files.mid(0, kRecentFiles));
+}
+
+void TfrmKalmo3::FillRecentMenu() {
+    recent_->clear();
+    const QStringList files = RecentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString file = files[i];
+        QAction* item = recent_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(file)));
+        connect(item, &QAction::triggered, this, [this, file] { OpenFile(file); });
+    }
+    if (files.isEmpty())
+        recent_->addAction(QStringLiteral("(brak)"))->setEnabled(false);
+}
+
+void TfrmKalmo3::Otwrzobliczenia1Click() {
+    // Over the shown window, which stays on top of the main window.
+    if (CalcWindow* shown = CurrentCalculation()) {
+        Messages::Warning(shown, QStringLiteral("Zamknij okno obliczeń przed otwarciem pliku."));
+        return;
+    }
+    if (const QString path = AskFileName(this, false); !path.isEmpty())
+        OpenFile(path);
+}
+
+void TfrmKalmo3::OpenFile(const QString& path) {
+    // Over the shown window, which stays on top of the main window.
+    if (CalcWindow* shown = CurrentCalculation()) {
+        Messages::Warning(shown, QStringLiteral("Zamknij okno obliczeń przed otwarciem pliku."));
+        return;
+    }
+    const QString file = QFileInfo(path).absoluteFilePath();
+    if (!QFileInfo::exists(file) && RecentFiles().contains(file)) {
+        QStringList files = RecentFiles();
+        files.removeAll(file);
+        QSettings().setValue(kRecentKey, files);
+        Messages::Warning(this, QStringLiteral("Plik \"%1\" już nie istnieje; usunięto go z listy "
+                                               "ostatnio otwieranych.")
+                                    .arg(QDir::toNativeSeparators(file)));
+        return;
+    }
+    QString error;
+    const std::optional<Cli::CaseFile::Saved> saved = Cli::CaseFile::Read(path, &error);
+    if (!saved) {
+        Messages::Warning(this, error);
+        return;
+    }
+    auto* window = findChild<CalcWindow*>(saved->command->formName, Qt::FindDirectChildrenOnly);
+    if (!window)
+        return;
+    RememberFile(path);
+    if (const QString message = window->OpenCase(*saved); !message.isEmpty())
+        Messages::Warning(window, message);
+}
+
+void TfrmKalmo3::Zapiszobliczenia1Click() {
+    CalcWindow* window = CurrentCalculation();
+    if (!window) {
+        Messages::Warning(this,
+                          QStringLiteral("Nie otwarto okna obliczeń – nie ma czego zapisać."));
+        return;
+    }
+    const std::optional<QByteArray> text = window->CaseFileText();
+    if (!text)
+        return;
+    const QString path = AskFileName(window, true);
+    if (path.isEmpty())
+        return;
+    if (const QString error = Cli::CaseFile::Write(path, *text); !error.isEmpty()) {
+        Messages::Warning(window, error);
+        return;
+    }
+    RememberFile(path);
 }

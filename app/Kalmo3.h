@@ -40,6 +40,12 @@ public:
 
     QMenu* TopMenu(int position) const;
 
+    // Opens a calculation file into its window (the menu, the recent files,
+    // the command line); refused while a calculation window is shown.
+    void OpenFile(const QString& path);
+    // The calculation files opened or saved last, newest first.
+    static QStringList RecentFiles();
+
 signals:
     // The start-up sequence of the first showing is complete and the program runs.
     void startupFinished();
@@ -48,6 +54,11 @@ signals:
     void terminateRequested(int exitCode);
 
 public slots:
+    // "Otwórz obliczenia…" (Ctrl+O) and "Zapisz obliczenia…" (Ctrl+S, also in a
+    // calculation window): a calculation file into its window, and the
+    // current calculation's case into a file.
+    void Otwrzobliczenia1Click();
+    void Zapiszobliczenia1Click();
     // The items of "Przepustowość" and "Dobór" come from the list of windows
     // and show their windows through ShowWindow.
     // "Podgląd wydruku…" (Ctrl+P, also in a calculation window): the print
@@ -70,6 +81,13 @@ private:
     void ShowWindow(const char* formName);
     QAction* AddItem(QMenu* menu, const QString& text, const QString& name,
                      void (TfrmKalmo3::*handler)());
+    // A calculation file's name from the file dialog, in the folder used last;
+    // empty when cancelled.
+    QString AskFileName(QWidget* opener, bool saving);
+    static void RememberFile(const QString& path);
+    void FillRecentMenu();
+
+    QMenu* recent_ = nullptr;
 
     QPointer<CalcWindow> lastActivated_;
     TfrmOpcje* opcje_ = nullptr;

@@ -22,6 +22,8 @@
 #include "app/WindowList.h"
 #include "calc/Guarded.h"
 #include "calc/Outcome.h"
+#include "cli/CaseFile.h"
+#include "cli/WindowCommand.h"
 #include "data/Convert.h"
 #include "data/RecordTraits.h"
 
@@ -45,16 +47,64 @@ public:
         // A text that is no number would enter the record as 0: refused first.
         if (!AllFieldsAreNumbers())
             return;
-        FieldForm::Read(this, Core::Fields(), record_);
-        ReadControls(record_);
-        const Calc::Outcome<> outcome = Calc::Guarded(record_);
+        const Calc::Outcome<> outcome = Compute();
         if (!outcome) {
             Warn(outcome.refusal());
             ShowRefused(outcome.refusal());
-            return;
         }
-        FieldForm::ShowResults(this, Core::Fields(), record_);
-        last_ = record_;
+    }
+
+    std::optional<QByteArray> CaseFileText() override {
+        EnsureBuilt();
+        if (!AllFieldsAreNumbers())
+            return std::nullopt;
+        // Every field as shown, those of the mode not chosen too.
+        Record shown = record_;
+        for (const Fields::Field<Record>& f : Core::Fields())
+            if (f.IsRead())
+                if (const QLineEdit* edit = FieldForm::Edit(this, f))
+                    Fields::Take(shown, f, edit->text());
+        ShownControls(shown);
+        const Cli::Command& command = *Cli::FindForm(objectName());
+        if (!last_)
+            return Cli::CaseFile::Text(command, Cli::RecordJson(shown), nullptr);
+        const Cli::JsonObject kept = Cli::RecordJson(*last_);
+        return Cli::CaseFile::Text(command, Cli::RecordJson(shown), &kept);
+    }
+
+    QString OpenCase(const Cli::CaseFile::Saved& saved) override {
+        Cli::Texts texts;
+        saved.command->enter(saved.inputs, texts);
+        record_ = Record();
+        last_.reset();
+        show();
+        raise();
+        activateWindow();
+        // As a user types them, in the order of the form; twice, so that a
+        // field a change handler writes (p1, a converted requirement) ends
+        // with the text it was saved with.
+        for (int pass = 0; pass < 2; ++pass)
+            for (const Fields::Field<Record>* f : Fields::Shown(Core::Fields()))
+                if (QLineEdit* edit = f->IsRead() ? FieldForm::Edit(this, *f) : nullptr)
+                    if (const QString text = OpenedText(*f, texts[QLatin1String(f->key)]);
+                        edit->text() != text)
+                        edit->setText(text);
+        Record controls;
+        for (const Fields::Field<Record>& f : Core::Fields())
+            if (f.role == Fields::Role::Control)
+                Fields::Take(controls, f, texts[QLatin1String(f.key)]);
+        WriteControls(controls);
+        if (!saved.calculation)
+            return {};
+        if (saved.refusal)
+            return Cli::CaseFile::RefusedMessage(saved.refusal->message);
+        const Calc::Outcome<> outcome = Compute();
+        if (!outcome) {
+            ShowRefused(outcome.refusal());
+            return Cli::CaseFile::RefusedMessage(outcome.Message());
+        }
+        return Cli::CaseFile::Differences(*saved.command, *saved.calculation,
+                                          Cli::ShownRows(record_));
     }
 
     Calc::Outcome<Report::Content> LastReport() const override {
@@ -168,6 +218,10 @@ protected:
     virtual void BeforeRow(const Fields::Field<Record>&) {}
     // What "Oblicz" reads beyond the table's fields (a radio group, a spin edit).
     virtual void ReadControls(Record&) {}
+    // The same as the window shows them, those of the mode not chosen too.
+    virtual void ShownControls(Record& record) { ReadControls(record); }
+    // The controls set to a calculation file's, with what their clicks do.
+    virtual void WriteControls(const Record&) {}
     // What the window shows after a refusal, beyond its warning box; nothing by
     // default, so the results shown before stay.
     virtual void ShowRefused(const Calc::Refusal&) {}
@@ -265,6 +319,30 @@ protected:
     Record& record_;
 
 private:
+    // The fields into the record, "Oblicz" on it, and its results shown.
+    Calc::Outcome<> Compute() {
+        FieldForm::Read(this, Core::Fields(), record_);
+        ReadControls(record_);
+        const Calc::Outcome<> outcome = Calc::Guarded(record_);
+        if (outcome) {
+            FieldForm::ShowResults(this, Core::Fields(), record_);
+            last_ = record_;
+        }
+        return outcome;
+    }
+
+    // A calculation file's text of a field as the window shows it: a typed
+    // number with the decimals the window restores it with, when that reads
+    // back the same.
+    static QString OpenedText(const Fields::Field<Record>& f, const QString& text) {
+        if (f.role != Fields::Role::Input || !f.IsNumber())
+            return text;
+        Record number;
+        Fields::Take(number, f, text);
+        const QString restored = Fields::RestoredText(number, f).trimmed();
+        return Convert::ToDouble(restored) == Convert::ToDouble(text) ? restored : text;
+    }
+
     // Widths of a capacity window's valve texts: the longest type text, and
     // a size with its inch sign.
     static constexpr int kTypeChars = 36;

@@ -20,6 +20,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     app.setApplicationName(QStringLiteral("KALMO"));
+    // Where the recent calculation files and the last folder are kept.
+    app.setOrganizationName(QStringLiteral("PRAXIMA"));
     Translations::InstallPolish(&app);
     InstallFixedFrames(&app);
     app.setWindowIcon(QIcon(QApplication::applicationDirPath() + QStringLiteral("/kalmo.png")));
@@ -51,6 +53,11 @@ int main(int argc, char* argv[]) {
         QObject::connect(mainWindow.get(), &TfrmKalmo3::startupFinished, &app,
                          [] { QCoreApplication::exit(0); });
 
+    // "kalmo FILE.kalmo" (a file manager's double click): the file is opened
+    // once the program runs.
+    if (const QString file = app.arguments().value(1); !file.isEmpty())
+        QObject::connect(mainWindow.get(), &TfrmKalmo3::startupFinished, mainWindow.get(),
+                         [window = mainWindow.get(), file] { window->OpenFile(file); });
     mainWindow->showMaximized();
     return app.exec();
 }

@@ -198,12 +198,17 @@ Check Recompute(const Saved& saved, bool withReport) {
         return check;
     if (check.now.status != Computed) {
         check.state = Check::State::Refused;
-        check.message = QStringLiteral("Obliczeń zapisanych w pliku nie można powtórzyć:\r") +
-                        check.now.message;
+        check.message = RefusedMessage(check.now.message);
         return check;
     }
-    const std::vector<ShownRow> before = *saved.command->rowsOf(*saved.calculation);
-    const std::vector<ShownRow>& now = check.now.rows;
+    check.message = Differences(*saved.command, *saved.calculation, check.now.rows);
+    check.state = check.message.isEmpty() ? Check::State::Holds : Check::State::Differs;
+    return check;
+}
+
+QString Differences(const Command& command, const QJsonObject& saved,
+                    const std::vector<ShownRow>& now) {
+    const std::vector<ShownRow> before = command.rowsOf(saved).value_or(std::vector<ShownRow>());
     QStringList changed;
     for (size_t i = 0; i < now.size(); ++i) {
         const QString old = i < before.size() ? before[i].value : QString();
@@ -212,11 +217,14 @@ Check Recompute(const Saved& saved, bool withReport) {
                            .arg(now[i].label, old.trimmed(), now[i].value.trimmed(), now[i].unit)
                            .trimmed();
     }
-    check.state = changed.isEmpty() ? Check::State::Holds : Check::State::Differs;
-    if (!changed.isEmpty())
-        check.message = QStringLiteral("Wyniki obliczeń różnią się od zapisanych w pliku:\r") +
-                        changed.join(QLatin1Char('\r'));
-    return check;
+    if (changed.isEmpty())
+        return {};
+    return QStringLiteral("Wyniki obliczeń różnią się od zapisanych w pliku:\r") +
+           changed.join(QLatin1Char('\r'));
+}
+
+QString RefusedMessage(const QString& refusal) {
+    return QStringLiteral("Obliczeń zapisanych w pliku nie można powtórzyć:\r") + refusal;
 }
 
 } // namespace Cli::CaseFile

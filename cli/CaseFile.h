@@ -73,4 +73,12 @@ struct Check {
 // Computes the saved inputs again, with the report when asked.
 Check Recompute(const Saved& saved, bool withReport = false);
 
+// "Wyniki obliczeń różnią się od zapisanych w pliku:" and the rows whose
+// text changed, old and new, when the rows of the `saved` calculation differ
+// from `now`; empty when they do not.
+QString Differences(const Command& command, const QJsonObject& saved,
+                    const std::vector<ShownRow>& now);
+// "Obliczeń zapisanych w pliku nie można powtórzyć:" and the refusal's message.
+QString RefusedMessage(const QString& refusal);
+
 } // namespace Cli::CaseFile

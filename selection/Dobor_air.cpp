@@ -67,3 +67,9 @@ void TfrmDoborAir::FormActivate() {
 void TfrmDoborAir::ReadControls(TDoborAirData& record) {
     record.Mode = Mode();
 }
+
+void TfrmDoborAir::WriteControls(const TDoborAirData& record) {
+    if (QAbstractButton* item = items_->button(record.Mode))
+        item->setChecked(true);
+    RadioGroup1Click();
+}

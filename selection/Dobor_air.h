@@ -25,6 +25,7 @@ protected:
     void Build() override;
     void FormActivate() override;
     void ReadControls(TDoborAirData& record) override;
+    void WriteControls(const TDoborAirData& record) override;
 
 private:
     QButtonGroup* items_ = nullptr;

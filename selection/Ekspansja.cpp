@@ -73,3 +73,15 @@ void TfrmEkspansja::ReadControls(TEkspansjaData& record) {
     if (record.Mode == EkspansjaSelection::Indirect)
         record.AntifreezePercent = SpinEdit1->value();
 }
+
+void TfrmEkspansja::ShownControls(TEkspansjaData& record) {
+    record.Mode = Mode();
+    record.AntifreezePercent = SpinEdit1->value();
+}
+
+void TfrmEkspansja::WriteControls(const TEkspansjaData& record) {
+    if (QAbstractButton* item = items_->button(record.Mode))
+        item->setChecked(true);
+    SpinEdit1->setValue(record.AntifreezePercent);
+    RadioGroup1Click();
+}

@@ -33,6 +33,8 @@ protected:
     void FormActivate() override;
     void BeforeRow(const Fields::Field<TEkspansjaData>& f) override;
     void ReadControls(TEkspansjaData& record) override;
+    void ShownControls(TEkspansjaData& record) override;
+    void WriteControls(const TEkspansjaData& record) override;
     void ShowRefused(const Calc::Refusal& refusal) override { ShowRequiredFlowOfTheWalk(refusal); }
 
 private:

@@ -70,6 +70,12 @@ protected:
         r.ValveCount = SpinEdit1->value();
     }
 
+    void WriteControls(const Record& r) override {
+        kinds_->button(r.CoilExchanger ? 0 : 1)->setChecked(true);
+        SpinEdit1->setValue(r.ValveCount);
+        RadioGroup1Click();
+    }
+
     void ShowRefused(const Calc::Refusal& refusal) override {
         this->ShowRequiredFlowOfTheWalk(refusal);
     }

@@ -98,7 +98,10 @@ TEST_F(Shell, MainWindowCaptionAndMenuTree) {
         const char* text;
     };
     // A separator has neither name nor text.
-    const Item items[] = {{0, "", ""},
+    const Item items[] = {{0, "Otwrzobliczenia1", "Otwórz obliczenia…"},
+                          {0, "Zapiszobliczenia1", "Zapisz obliczenia…"},
+                          {0, "Ostatniootwierane1", "Ostatnio otwierane"},
+                          {0, "", ""},
                           {0, "Podgldwydruku1", "Podgląd wydruku…"},
                           {0, "", ""},
                           {0, "Opcje1", "Opcje"},

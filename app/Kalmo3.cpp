@@ -232,8 +232,10 @@ QString TfrmKalmo3::AskFileName(QWidget* opener, bool saving) {
     QString folder = LastFolder();
     if (folder.isEmpty() && !RecentFiles().isEmpty())
         folder = QFileInfo(RecentFiles().front()).absolutePath();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    for (const QString& other :
+         {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath()})
+        if (folder.isEmpty() || !QFileInfo(folder).isDir())
+            folder = other;
     QFileDialog dialog(
         opener, saving ? QStringLiteral("Zapisz obliczenia") : QStringLiteral("Otwórz obliczenia"),
         folder, Cli::CaseFile::Filter());

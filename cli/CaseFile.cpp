@@ -28,6 +28,17 @@ QString NotOurs(const QString& name) {
     return About(name) + QStringLiteral(" nie jest plikiem obliczeń KALMO.");
 }
 
+// The shortest text of digits and a point that reads back as `value`, as a
+// window's numeric field can hold it (never "1e-04").
+QString PlainNumber(double value) {
+    for (int decimals = 0; decimals < 17; ++decimals) {
+        const QString text = QString::number(value, 'f', decimals);
+        if (text.toDouble() == value)
+            return text;
+    }
+    return QString::number(value, 'f', 17);
+}
+
 // The text a user would type for the JSON value of an option; empty with the
 // reason in *why when the value is not of the option's kind.
 QString InputText(const Option& o, const QJsonValue& v, QString* why) {
@@ -59,7 +70,7 @@ QString InputText(const Option& o, const QJsonValue& v, QString* why) {
         *why = QStringLiteral("ma wartość spoza zakresu od %1 do %2 %3")
                    .arg(QString::number(o.domain->min, 'g', 15),
                         QString::number(o.domain->max, 'g', 15), o.domain->unit);
-    return NumberInput(d);
+    return PlainNumber(d);
 }
 
 } // namespace

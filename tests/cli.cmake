@@ -22,3 +22,9 @@ target_compile_definitions(test_cli_selection PRIVATE
     KALMO_CLI="$<TARGET_FILE:kalmo-cli>"
     KALMO_TEST_WORK_DIR="${CMAKE_CURRENT_BINARY_DIR}/cli_selection_work")
 add_dependencies(test_cli_selection kalmo-cli dspdf)
+
+# Calculation files: saved and opened in every window, refused, no longer holding.
+kalmo_gui_test(test_case_files test_case_files.cpp)
+target_link_libraries(test_case_files PRIVATE kalmo_cli_core)
+target_compile_definitions(test_case_files PRIVATE KALMO_CLI="$<TARGET_FILE:kalmo-cli>")
+add_dependencies(test_case_files kalmo-cli)

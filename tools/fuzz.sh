@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 minutes="${1:-1}"
 runs="${2:--1}"
-targets=(convert steamtable valvedata batch)
+targets=(convert steamtable valvedata batch casefile)
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

@@ -7,8 +7,9 @@
 # after a click on the main window, after a warning box and right after help
 # was closed; each time the menu must open the window again (the menus that
 # open calculation windows are locked only while one is shown). Last, the
-# print preview of a calculation must stand above its window, and the help's
-# search runs once.
+# print preview of a calculation must stand above its window, a calculation is
+# saved (Ctrl+S, the file dialog above its window) and opened again (Ctrl+O),
+# and the help's search runs once.
 #
 #   tools/wm-check.sh <kalmo executable>
 #
@@ -45,6 +46,8 @@ done
 export DISPLAY=$display
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR=$work
+# The recent files go to a settings folder of our own.
+export XDG_CONFIG_HOME=$work/config
 
 Xvfb "$display" -screen 0 1280x1000x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
@@ -232,17 +235,24 @@ unlocks() { # caption, menu, item
 unlocks "   Przepustowość - woda" 1 2
 unlocks "   Dobór zaworu - moc cieplna (para wodna)" 2 1
 
-# The print preview of a calculation (Ctrl+P in the window) stands above the
-# window and stays there when the window is clicked.
-preview_above() {
-    local caption="   Przepustowość - woda" window dlg preview
+# The water capacity window opened, with "choose" its first valve chosen
+# (without, it shows the valve of its last "Oblicz"), and computed: sets
+# `window` (empty when it did not open) and X, Y, W and H.
+computed_water_window() {
+    local caption="   Przepustowość - woda" dlg
     window=$(open_window "$caption" 1 2)
-    [ -n "$window" ] || { fail "\"$caption\" did not open for the preview"; return; }
+    [ -n "$window" ] || { fail "\"$caption\" did not open"; return; }
     xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    if [ "${1:-}" != choose ]; then
+        client_geometry "$window"
+        click_oblicz
+        sleep 0.3
+        return
+    fi
     for _ in $(seq 4); do xdotool key Tab; done
     xdotool key space
     dlg=$(find_window "Wybór zaworu bezpieczeństwa")
-    [ -n "$dlg" ] || { fail "no valve to preview"; return; }
+    [ -n "$dlg" ] || { fail "no valve chosen"; window=; return; }
     # The first type, size and set pressure, then "OK".
     xdotool windowactivate --sync "$dlg" >/dev/null 2>&1
     xdotool key Down Tab Down Tab Down Return
@@ -251,30 +261,86 @@ preview_above() {
     client_geometry "$window"
     click_oblicz
     sleep 0.3
-    xdotool key ctrl+p
+}
+
+# A dialog whose title begins with $1, waiting up to 10 s; empty if none.
+find_dialog() {
+    local id
     for _ in $(seq 100); do
-        preview=$(xdotool search --onlyvisible --name '^Podgląd wydruku' 2>/dev/null | head -1)
-        [ -n "$preview" ] && break
+        id=$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -1)
+        [ -n "$id" ] && break
         sleep 0.1
     done
-    if [ -z "$preview" ]; then
-        fail "Ctrl+P in \"$caption\" showed no print preview"
+    echo "$id"
+}
+
+# Dialog $1 stays above window $2 after a click on the window ($3 says what).
+stays_above() {
+    xdotool mousemove $((X + 6)) $((Y + 6)) click 1
+    sleep 0.5
+    if [ "$(stacking_index "$1")" -gt "$(stacking_index "$2")" ]; then
+        echo "ok: $3 stays above its window"
+        passed=$((passed + 1))
     else
-        xdotool mousemove $((X + 6)) $((Y + 6)) click 1
-        sleep 0.5
-        if [ "$(stacking_index "$preview")" -gt "$(stacking_index "$window")" ]; then
-            echo "ok: the print preview stays above \"$caption\""
-            passed=$((passed + 1))
-        else
-            fail "the print preview went behind \"$caption\""
-        fi
-        xdotool windowactivate --sync "$preview" >/dev/null 2>&1
+        fail "$3 went behind its window"
+    fi
+    xdotool windowactivate --sync "$1" >/dev/null 2>&1
+}
+
+# The print preview of a calculation (Ctrl+P in the window) stands above the
+# window and stays there when the window is clicked.
+preview_above() {
+    local preview
+    computed_water_window choose
+    [ -n "$window" ] || return
+    xdotool key ctrl+p
+    preview=$(find_dialog 'Podgląd wydruku')
+    if [ -z "$preview" ]; then
+        fail "Ctrl+P in a calculation window showed no print preview"
+    else
+        stays_above "$preview" "$window" "the print preview"
         xdotool key Escape
         sleep 0.3
     fi
     xdotool windowactivate --sync "$window" >/dev/null 2>&1
     xdotool key alt+F4
     sleep 0.5
+}
+
+# Ctrl+S in a computed window saves its case through the file dialog, which
+# stands above the window; Ctrl+O in the main window opens it into the window
+# again.
+save_and_open() {
+    local file="$work/woda.kalmo" dialog
+    computed_water_window
+    [ -n "$window" ] || return
+    xdotool key ctrl+s
+    dialog=$(find_dialog 'Zapisz obliczenia')
+    [ -n "$dialog" ] || { fail "Ctrl+S in a calculation window showed no file dialog"; return; }
+    stays_above "$dialog" "$window" "the save dialog"
+    xdotool type --delay 20 "$file"
+    xdotool key Return
+    sleep 0.5
+    [ -s "$file" ] || fail "Ctrl+S saved no file"
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    xdotool key alt+F4
+    sleep 0.5
+    xdotool windowactivate --sync "$(xdotool search --name '^   KALMO 7.0$' | head -1)" >/dev/null 2>&1
+    xdotool key ctrl+o
+    dialog=$(find_dialog 'Otwórz obliczenia')
+    [ -n "$dialog" ] || { fail "Ctrl+O in the main window showed no file dialog"; return; }
+    xdotool type --delay 20 "$file"
+    xdotool key Return
+    window=$(find_window "   Przepustowość - woda")
+    if [ -n "$window" ]; then
+        echo "ok: a saved calculation opens into its window"
+        passed=$((passed + 1))
+        xdotool windowactivate --sync "$window" >/dev/null 2>&1
+        xdotool key alt+F4
+        sleep 0.5
+    else
+        fail "Ctrl+O did not open the saved calculation"
+    fi
 }
 
 # Help from the main window, its search (Ctrl+F) run once: the program must
@@ -303,6 +369,7 @@ search_help() {
 }
 
 preview_above
+save_and_open
 search_help
 
 echo "$passed passed, $failed failed"

@@ -136,6 +136,14 @@ CalcWindow* TfrmKalmo3::CurrentCalculation() const {
     return shown == windows.end() ? nullptr : *shown;
 }
 
+CalcWindow* TfrmKalmo3::CurrentCalculationOr(const QString& what) {
+    CalcWindow* window = CurrentCalculation();
+    if (!window)
+        Messages::Warning(this,
+                          QStringLiteral("Nie otwarto okna obliczeń – nie ma czego %1.").arg(what));
+    return window;
+}
+
 void TfrmKalmo3::ShowWindow(const char* formName) {
     if (auto* window =
             findChild<CalcWindow*>(QString::fromLatin1(formName), Qt::FindDirectChildrenOnly)) {
@@ -193,12 +201,9 @@ void TfrmKalmo3::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmKalmo3::Podgldwydruku1Click() {
-    CalcWindow* window = CurrentCalculation();
-    if (!window) {
-        Messages::Warning(this,
-                          QStringLiteral("Nie otwarto okna obliczeń – nie ma czego pokazać."));
+    CalcWindow* window = CurrentCalculationOr(QStringLiteral("pokazać"));
+    if (!window)
         return;
-    }
     const Calc::Outcome<Report::Content> report = window->LastReport();
     if (!report) {
         const Calc::Refusal why = report.refusal();
@@ -318,12 +323,9 @@ void TfrmKalmo3::OpenFile(const QString& path) {
 }
 
 void TfrmKalmo3::Zapiszobliczenia1Click() {
-    CalcWindow* window = CurrentCalculation();
-    if (!window) {
-        Messages::Warning(this,
-                          QStringLiteral("Nie otwarto okna obliczeń – nie ma czego zapisać."));
+    CalcWindow* window = CurrentCalculationOr(QStringLiteral("zapisać"));
+    if (!window)
         return;
-    }
     const std::optional<QByteArray> text = window->CaseFileText();
     if (!text)
         return;

@@ -77,6 +77,9 @@ private:
     void FormShow();
     bool ConfirmExit();
     void Terminate(int exitCode);
+    // The current calculation; nullptr after "Nie otwarto okna obliczeń – nie
+    // ma czego `what`." when no calculation window is shown.
+    CalcWindow* CurrentCalculationOr(const QString& what);
     // Shows a calculation window (its menu item's handler).
     void ShowWindow(const char* formName);
     QAction* AddItem(QMenu* menu, const QString& text, const QString& name,

@@ -69,14 +69,32 @@ visible_window() {
     xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -1
 }
 
-# The visible window with this exact title, waiting up to 10 s; empty if none.
-find_window() {
+# What the command "$@" prints once it prints something, trying for up to 10 s.
+wait_for() {
     local id
     for _ in $(seq 100); do
-        id=$(visible_window "$1")
+        id=$("$@")
         [ -n "$id" ] && { echo "$id"; return; }
         sleep 0.1
     done
+}
+
+# The visible window with this exact title, waiting up to 10 s; empty if none.
+find_window() { wait_for visible_window "$1"; }
+
+# The visible window whose title begins with $1 now.
+titled() { xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -1; }
+
+# A dialog whose title begins with $1, waiting up to 10 s; empty if none.
+find_dialog() { wait_for titled "$1"; }
+
+# A check passed ($2 says which), and window $1 closed.
+pass_and_close() {
+    echo "ok: $2"
+    passed=$((passed + 1))
+    xdotool windowactivate --sync "$1" >/dev/null 2>&1
+    xdotool key alt+F4
+    sleep 0.5
 }
 
 # Position of a window in the window manager's stacking order (higher is above).
@@ -219,11 +237,8 @@ unlocks() { # caption, menu, item
         fi
         window=$(open_window "$caption" "$menu" "$item")
         if [ -n "$window" ]; then
-            echo "ok: \"$caption\": the menu opens it again after $before and \"Anuluj\""
-            passed=$((passed + 1))
-            xdotool windowactivate --sync "$window" >/dev/null 2>&1
-            xdotool key alt+F4
-            sleep 0.5
+            pass_and_close "$window" \
+                "\"$caption\": the menu opens it again after $before and \"Anuluj\""
         else
             fail "\"$caption\": the menus stayed locked after $before and \"Anuluj\""
             xdotool key Escape Escape Escape
@@ -261,17 +276,6 @@ computed_water_window() {
     client_geometry "$window"
     click_oblicz
     sleep 0.3
-}
-
-# A dialog whose title begins with $1, waiting up to 10 s; empty if none.
-find_dialog() {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -1)
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    echo "$id"
 }
 
 # Dialog $1 stays above window $2 after a click on the window ($3 says what).
@@ -333,11 +337,7 @@ save_and_open() {
     xdotool key Return
     window=$(find_window "   Przepustowość - woda")
     if [ -n "$window" ]; then
-        echo "ok: a saved calculation opens into its window"
-        passed=$((passed + 1))
-        xdotool windowactivate --sync "$window" >/dev/null 2>&1
-        xdotool key alt+F4
-        sleep 0.5
+        pass_and_close "$window" "a saved calculation opens into its window"
     else
         fail "Ctrl+O did not open the saved calculation"
     fi

@@ -170,7 +170,8 @@ QString JsonCase(const Command& command, const QByteArray& line, Case& inputs) {
 }
 
 BatchSummary RunBatch(const Command& command, const Case& defaults, QIODevice& in,
-                      BatchFormat format, const std::function<void(const QByteArray&)>& write) {
+                      BatchFormat format, const std::function<void(const QByteArray&)>& write,
+                      bool withSizes) {
     BatchSummary summary;
     std::vector<const Option*> columns;
     QChar separator = QLatin1Char(',');
@@ -223,8 +224,8 @@ BatchSummary RunBatch(const Command& command, const Case& defaults, QIODevice& i
         } else {
             unreadable = JsonCase(command, raw, inputs);
         }
-        const Result result =
-            unreadable.isEmpty() ? command.run(inputs, false) : Result::Stopped(Usage, unreadable);
+        const Result result = unreadable.isEmpty() ? command.RunWithSizes(inputs, false, withSizes)
+                                                   : Result::Stopped(Usage, unreadable);
         if (result.status == Computed)
             ++summary.computed;
         else

@@ -127,7 +127,10 @@ Parsed Parse(const QStringList& arguments) {
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("PLIK"));
     const QCommandLineOption batch(QStringLiteral("batch"), QString(), QStringLiteral("PLIK"));
     const QCommandLineOption save(QStringLiteral("save"), QString(), QStringLiteral("PLIK"));
+    const QCommandLineOption all(QStringLiteral("all"));
     parser.addOptions({help, json, pdf, batch, save});
+    if (inv.command->sizes)
+        parser.addOption(all);
     for (const Option& o : inv.command->options)
         parser.addOption(QCommandLineOption(o.name, o.description, QStringLiteral("WARTOŚĆ")));
     const QStringList rest = arguments.mid(1);
@@ -147,6 +150,7 @@ Parsed Parse(const QStringList& arguments) {
     inv.pdf = parser.value(pdf);
     inv.batch = parser.value(batch);
     inv.save = parser.value(save);
+    inv.all = inv.command->sizes && parser.isSet(all);
     for (const Option& o : inv.command->options)
         if (parser.isSet(o.name)) {
             // An empty value would read as 0 past every check of the field.
@@ -245,6 +249,14 @@ QString CommandHelp(const Command& command) {
         "                 plik bez przypadku to błąd wiersza poleceń\n"
         "  --help         ten opis\n"
         "\n");
+    if (command.sizes)
+        help.replace(
+            QStringLiteral("  --help         ten opis\n"),
+            QStringLiteral("  --all          też wszystkie rozmiary typu przy ciśnieniu nastawy:\n"
+                           "                 wielkość, d, porównywana wartość, wymaganie i zapas\n"
+                           "                 w %, wybrany rozmiar zaznaczony (z --json: tablica\n"
+                           "                 \"Sizes\"; kod wyjścia jak bez --all)\n"
+                           "  --help         ten opis\n"));
     help += ExitCodes();
     return help;
 }

@@ -24,6 +24,7 @@ struct Invocation {
     QString save;                     // --save FILE: the case as a calculation file
     QString open;                     // "open FILE": the case of a calculation file
     bool opens = false;               // the subcommand is "open"
+    bool all = false;                 // --all: every size of a selection's walk
 };
 
 struct Parsed {
@@ -69,7 +70,8 @@ struct BatchSummary {
 //  - JSON lines: one object per line, keyed by option or record field names;
 //    the record's other fields (results of an earlier run, its "Row") are ignored.
 BatchSummary RunBatch(const Command& command, const Case& defaults, QIODevice& in,
-                      BatchFormat format, const std::function<void(const QByteArray&)>& write);
+                      BatchFormat format, const std::function<void(const QByteArray&)>& write,
+                      bool withSizes = false);
 
 // The answer to the case of row `row` (counted as the source counts its lines,
 // header included): {"Row": row, …the record} or {"Row": row, "message": …}, one

@@ -16,13 +16,24 @@
 namespace Cli {
 
 JsonObject Result::Json() const {
-    if (status == Computed)
-        return record;
-    JsonObject refusal;
-    QString text = message;
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n')); // the windows break a line with "\r"
-    refusal.Add(QStringLiteral("message"), text);
-    return refusal;
+    JsonObject json = record;
+    if (status != Computed) {
+        json = JsonObject();
+        QString text = message;
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n')); // the windows break a line with "\r"
+        json.Add(QStringLiteral("message"), text);
+    }
+    if (sizes)
+        json.Add(QStringLiteral("Sizes"), *sizes);
+    return json;
+}
+
+Result Command::RunWithSizes(const Case& inputs, bool withReport, bool withSizes) const {
+    Result result = run(inputs, withReport);
+    if (withSizes && sizes)
+        if (const std::optional<Sizes> all = sizes(inputs); all && all->table.walked)
+            result.sizes = SizesJson(*all);
+    return result;
 }
 
 std::optional<Domain> DomainOf(const QString& unit) {

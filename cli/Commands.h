@@ -7,6 +7,7 @@
 
 #include "cli/Json.h"
 #include "report/Report.h"
+#include "selection/Sizes.h"
 
 #include <QString>
 
@@ -75,8 +76,10 @@ struct Result {
     std::optional<Report::Content> report; // when asked for and the window could print
     QString reportRefusal;                 // why the window's print button would print nothing
     bool unlistedValve = false;            // refused for a valve the choice dialog does not list
+    std::optional<RawJson> sizes;          // with --all: every size of the walk (SizesJson)
 
-    JsonObject Json() const; // the record, or {"message": …} with "\n" for the window's "\r"
+    // The record, or {"message": …} with "\n" for the window's "\r"; then "Sizes".
+    JsonObject Json() const;
     // A case that ends with a message (Refused or Usage).
     static Result Stopped(int status, const QString& message) {
         Result r;
@@ -89,6 +92,21 @@ struct Result {
 // The texts of a window's fields by the record member they fill
 // ("Overpressure" → "10.0"); found by a QString or a QLatin1String.
 using Texts = std::map<QString, QString, std::less<>>;
+
+// The sizes a selection window's walk looks at, for --all.
+struct Sizes {
+    Selection::SizeTable table;
+    Selection::SizeColumns columns;
+    QString valveType;
+    double setPressure = 0;
+};
+
+// The table as text: the valve and the requirement, then one aligned row per
+// size under Polish headers, the selected one marked.
+QString SizesText(const Sizes& sizes);
+// The rows as a JSON array: {"Size", "FlowDiameter", "Value", "Requirement",
+// "Margin", "Selected"} or, for a size without numbers, {"Size", …, "Reason"}.
+RawJson SizesJson(const Sizes& sizes);
 
 struct Command {
     QString name;     // "flow-water"
@@ -110,6 +128,12 @@ struct Command {
     // as the window would show them; nothing when the JSON is not that record
     // (a member missing, of another type, or a number that is not finite).
     std::optional<std::vector<ShownRow>> (*rowsOf)(const QJsonObject& record) = nullptr;
+    // A selection window's: every size of the walk for the case, or nothing
+    // when the case cannot be entered. Empty for a capacity window.
+    std::function<std::optional<Sizes>(const Case& inputs)> sizes;
+
+    // The case run, with its sizes (--all) when asked and the window walked.
+    Result RunWithSizes(const Case& inputs, bool withReport, bool withSizes) const;
 
     const Option* FindOption(const QString& name) const;
     // An option by its name or by its record field name (batch columns, JSON keys).

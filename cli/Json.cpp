@@ -101,6 +101,8 @@ QByteArray JsonObject::Text() const {
             AppendString(out, *s);
         else if (const int* i = std::get_if<int>(&value))
             out += QByteArray::number(*i);
+        else if (const RawJson* raw = std::get_if<RawJson>(&value))
+            out += raw->text;
         else
             out += std::get<bool>(value) ? "true" : "false";
     }

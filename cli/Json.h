@@ -12,14 +12,20 @@
 
 namespace Cli {
 
+// A JSON value already written out (an array of objects).
+struct RawJson {
+    QByteArray text;
+};
+
 class JsonObject {
 public:
-    using Value = std::variant<double, QString, int, bool>;
+    using Value = std::variant<double, QString, int, bool, RawJson>;
 
     void Add(const QString& key, double value) { members_.emplace_back(key, value); }
     void Add(const QString& key, const QString& value) { members_.emplace_back(key, value); }
     void Add(const QString& key, int value) { members_.emplace_back(key, value); }
     void Add(const QString& key, bool value) { members_.emplace_back(key, value); }
+    void Add(const QString& key, const RawJson& value) { members_.emplace_back(key, value); }
 
     void Reserve(size_t members) { members_.reserve(members); }
 

@@ -326,6 +326,14 @@ Command WindowCommand(const char* name, const char* formName, ValveDialog dialog
     command.run = [dialog](const Case& inputs, bool withReport) {
         return RunCase<R>(dialog, inputs, withReport);
     };
+    if (dialog != ValveDialog::Valve)
+        command.sizes = [dialog](const Case& inputs) -> std::optional<Sizes> {
+            R record;
+            if (EnterCase(dialog, inputs, record))
+                return std::nullopt;
+            return Sizes{Selection::SizesOf(record), Selection::ColumnsOf(&record),
+                         record.ValveType, record.SetPressure};
+        };
     command.enter = [dialog](const Case& inputs, Texts& texts) {
         R record;
         return EnterTexts(dialog, inputs, texts, record);

@@ -63,7 +63,8 @@ int Finish(int status) {
 
 // A computed case: its report when asked, then its results, as text or as
 // the record's JSON with the members of `extra` after it.
-int Answer(const Cli::Invocation& inv, const Cli::Result& result, const Cli::JsonObject& extra) {
+int Answer(const Cli::Invocation& inv, const Cli::Result& result, const Cli::JsonObject& extra,
+           const QString& sizes = QString()) {
     // The report first: nothing is printed of a case whose report is not written.
     if (!inv.pdf.isEmpty()) {
         if (!result.report)
@@ -86,9 +87,13 @@ int Answer(const Cli::Invocation& inv, const Cli::Result& result, const Cli::Jso
         Cli::JsonObject object = result.record;
         for (const auto& [key, value] : extra.Members())
             std::visit([&, k = key](const auto& v) { object.Add(k, v); }, value);
+        if (result.sizes)
+            object.Add(QStringLiteral("Sizes"), *result.sizes);
         Write(stdout, object.Text() + '\n');
     } else {
         WriteLine(stdout, result.text);
+        if (!sizes.isEmpty())
+            WriteLine(stdout, sizes);
     }
     return Finish(Cli::Computed);
 }
@@ -172,9 +177,9 @@ int main(int argc, char** argv) {
                     QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(Cli::Visible(inv.batch)),
                     Cli::Usage);
         }
-        const Cli::BatchSummary summary =
-            Cli::RunBatch(*inv.command, inv.inputs, in, Cli::BatchFormat::Detect,
-                          [](const QByteArray& line) { Write(stdout, line); });
+        const Cli::BatchSummary summary = Cli::RunBatch(
+            *inv.command, inv.inputs, in, Cli::BatchFormat::Detect,
+            [](const QByteArray& line) { Write(stdout, line); }, inv.all);
         if (!summary.error.isEmpty())
             return Fail(json, summary.error, Cli::Usage);
         if (summary.Empty())
@@ -184,13 +189,28 @@ int main(int argc, char** argv) {
 
     if (inv.opens)
         return Open(inv);
-    const Cli::Result result = inv.command->run(inv.inputs, !inv.pdf.isEmpty());
-    if (result.status != Cli::Computed)
-        return Fail(json, result.message, result.status);
+    // --all: the walk of the case read to its end, beside the case itself.
+    std::optional<Cli::Sizes> sizes = inv.all ? inv.command->sizes(inv.inputs) : std::nullopt;
+    if (sizes && !sizes->table.walked)
+        sizes.reset();
+    Cli::Result result = inv.command->run(inv.inputs, !inv.pdf.isEmpty());
+    if (sizes)
+        result.sizes = Cli::SizesJson(*sizes);
+    if (result.status != Cli::Computed) {
+        if (!sizes)
+            return Fail(json, result.message, result.status);
+        // The table also after "Nie znaleziono…": the message goes as it goes without it.
+        if (json) {
+            Write(stdout, result.Json().Text() + '\n');
+            return Finish(result.status);
+        }
+        WriteLine(stdout, Cli::SizesText(*sizes));
+        return Fail(false, result.message, result.status);
+    }
     if (!inv.save.isEmpty())
         if (const QString error = Cli::CaseFile::Write(
                 inv.save, Cli::CaseFile::Text(*inv.command, result.record, &result.record));
             !error.isEmpty())
             return Fail(json, error, Cli::Output);
-    return Answer(inv, result, Cli::JsonObject());
+    return Answer(inv, result, Cli::JsonObject(), sizes ? Cli::SizesText(*sizes) : QString());
 }

@@ -53,6 +53,7 @@ Selection::Outcome<Selection::Found> Compute(TDoborMixData& r) {
     // The areas A, Ap and Aw [mm²] of the size measured last: the walk ends at
     // the found one.
     double a = 0, ap = 0, aw = 0;
+    Selection::ShowFlowOfTheSizes(w);
     // A size is found when its flow area covers Ap + Aw (equality is enough); a
     // size without a capacity for steam or for water is passed over.
     const Selection::Outcome<Selection::Found> found = Selection::FirstCovering(
@@ -62,11 +63,14 @@ Selection::Outcome<Selection::Found> Compute(TDoborMixData& r) {
             const double mw = Obliczenia::LiquidCapacity(
                 v.flowDiameter, p1, r.BackPressure, rho,
                 Obliczenia::LiquidAlpha(r.Overpressure, v.alphaLiquid10, v.alphaLiquid25));
-            if (!(ms > 0) || !(mw > 0))
+            if (!(ms > 0) || !(mw > 0)) {
+                Selection::PassSizeOver(QStringLiteral("brak przepustowości dla pary lub wody"));
                 return -1.0;
+            }
             a = Obliczenia::FlowArea(v.flowDiameter);
             ap = a * x2 * w / ms;
             aw = a * (1 - x2) * w / mw;
+            Selection::ShowSizeAs(a, ap + aw);
             return a - (ap + aw);
         });
     if (!found)

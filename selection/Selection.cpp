@@ -1,5 +1,7 @@
 #include "selection/Selection.h"
 
+#include <QFile>
+
 #include <cmath>
 
 namespace Selection {
@@ -16,25 +18,86 @@ std::optional<Refusal> CheckInputs(const Inputs& in) {
     return std::nullopt;
 }
 
+namespace {
+
+// The table the walks of this thread record into, if any, and what the
+// measure of the current size said of it.
+thread_local SizeTable* recording = nullptr;
+thread_local std::optional<std::pair<double, double>> shownAs;
+thread_local QString passedOver;
+
+} // namespace
+
+std::optional<double> SizeRow::Margin() const {
+    if (!value || !requirement || *requirement == 0)
+        return std::nullopt;
+    return (*value - *requirement) / *requirement * 100;
+}
+
+RecordingSizes::RecordingSizes(SizeTable& table) : previous_(recording) {
+    table = SizeTable();
+    recording = &table;
+}
+
+RecordingSizes::~RecordingSizes() {
+    recording = previous_;
+}
+
+void ShowSizeAs(double value, double requirement) {
+    shownAs = std::pair(value, requirement);
+}
+
+void PassSizeOver(const QString& reason) {
+    passedOver = reason;
+}
+
+void ShowFlowOfTheSizes(double flow) {
+    if (recording)
+        recording->flow = flow;
+}
+
 Outcome<Found> FirstCovering(const QString& valveType, double setPressure, double requirement,
                              const Measure& measure) {
     std::optional<Found> found;
     std::optional<Refusal> noValue;
+    SizeTable* const table = recording;
     const ValveData::WalkEnd end = ValveData::Walk(valveType, [&](const ValveData::Record& record) {
         // The set pressures of the files are the list values, exact in binary.
         if (record.setPressure != setPressure)
             return false;
+        shownAs.reset();
+        passedOver.clear();
         const Obliczenia::Result value = measure(record);
-        if (!value) {
+        const bool stops = !found && !noValue && (!value || value.value() >= requirement);
+        if (!value && stops)
             noValue = Refusal::Missing(value.reason());
-            return true;
-        }
-        if (value.value() >= requirement) {
+        else if (stops)
             found = Found{record, value.value()};
-            return true;
+        if (table) {
+            SizeRow row;
+            row.size = record.sizeText;
+            row.flowDiameter = record.flowDiameter;
+            if (!passedOver.isEmpty()) {
+                row.reason = passedOver;
+            } else if (!value) {
+                row.reason = Refusal::Missing(value.reason()).Message();
+            } else {
+                row.value = shownAs ? shownAs->first : value.value();
+                row.requirement = shownAs ? shownAs->second : requirement;
+            }
+            row.selected = stops && value;
+            table->rows.push_back(row);
         }
-        return false;
+        return stops && !table;
     });
+    if (table) {
+        table->walked = QFile::exists(ValveData::FilePath(valveType));
+        table->requirement = requirement;
+        // A record that could not be read ended the table.
+        if (end == ValveData::WalkEnd::FileError && table->walked)
+            table->rows.push_back(SizeRow{QString(), 0, std::nullopt, std::nullopt,
+                                          QStringLiteral("nieodczytany"), false});
+    }
     if (end == ValveData::WalkEnd::FileError)
         return Refusal::Because(Refusal::Kind::DataFileError);
     if (noValue)

@@ -21,6 +21,7 @@
 #include <functional>
 #include <optional>
 #include <type_traits>
+#include <vector>
 
 namespace Selection {
 
@@ -52,6 +53,54 @@ struct Found {
 // What a window computes for one record at the chosen set pressure: the value it
 // compares with the requirement, or no value, which ends the walk.
 using Measure = std::function<Obliczenia::Result(const ValveData::Record& record)>;
+
+// Every size of the walk, beside the one it selects: for the chosen type and
+// set pressure, each record of the data file in file order with what the walk
+// compares, the requirement it is compared with and the margin. Rows after the
+// selected one are read for the table only.
+struct SizeRow {
+    QString size;                      // the size text; empty for a record not read
+    double flowDiameter = 0;           // d [mm]
+    std::optional<double> value;       // what the walk compares: m, n × m1, N, A
+    std::optional<double> requirement; // what it is compared with: mw, M, Nw, Ap + Aw
+    QString reason;                    // why a row has no numbers ("nieodczytany", …)
+    bool selected = false;             // the size the walk selects
+
+    // (value − requirement) / requirement × 100 [%]; nothing without numbers.
+    std::optional<double> Margin() const;
+};
+
+struct SizeTable {
+    bool walked = false; // the data file was there to walk
+    std::vector<SizeRow> rows;
+    double requirement = 0; // what the walk asked of a size (0 when each has its own)
+    // What a walk that compares each size with its own requirement shows above
+    // its table (W, the mixture's flow [kg/h]); nothing for the others.
+    std::optional<double> flow;
+};
+
+// While one lives, the walks (FirstCovering) of this thread read their data
+// file to its end and record every size at the chosen set pressure into
+// `table`; what a walk returns is then of no use (a record the walk would not
+// have read may end it), so it is meant for a copy of the window's record.
+class RecordingSizes {
+public:
+    explicit RecordingSizes(SizeTable& table);
+    ~RecordingSizes();
+    RecordingSizes(const RecordingSizes&) = delete;
+    RecordingSizes& operator=(const RecordingSizes&) = delete;
+
+private:
+    SizeTable* previous_;
+};
+
+// Inside a measure: the table shows this size as `value` against its own
+// `requirement` (a flow area against Ap + Aw), not as the measure's result.
+void ShowSizeAs(double value, double requirement);
+// Inside a measure: the walk passes this size over, for this reason.
+void PassSizeOver(const QString& reason);
+// Before a walk: the flow its table shows above the sizes.
+void ShowFlowOfTheSizes(double flow);
 
 // The walk over the data file of `valveType` (ValveData::Walk): in file order,
 // records whose set pressure is not exactly `setPressure` [bar gauge] are

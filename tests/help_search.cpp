@@ -26,6 +26,11 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     Dane::ProgramDir = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
+    // The engine goes before the application, whatever way this ends: an
+    // indexer still at work when the process ends takes it down.
+    struct Released {
+        ~Released() { Help::Release(); }
+    } released;
     Help::ShowContents();
     auto* query = Help::Viewer()->findChild<QHelpSearchQueryWidget*>();
     if (!Help::Engine() || !query ||

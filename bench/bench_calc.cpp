@@ -4,6 +4,8 @@
 
 #include "calc/Obliczenia.h"
 #include "data/Dane.h"
+#include "selection/Sizes.h"
+#include "selection/SteamSelection.h"
 
 #include <benchmark/benchmark.h>
 
@@ -92,5 +94,19 @@ void SixLookups(benchmark::State& state) {
     }
 }
 BENCHMARK(SixLookups)->Unit(benchmark::kMicrosecond);
+
+// Every size of a steam selection on the largest valve data file (SV10, 60
+// records), read once to its end: the table of "Wszystkie rozmiary…".
+void SizesOfTheLargestFile(benchmark::State& state) {
+    Dane::ProgramDir = QStringLiteral(KALMO_BENCH_PROGRAM_DIR);
+    TDoborSteamData r;
+    r.ValveType = QStringLiteral("SV10");
+    r.SetPressure = 6.0;
+    r.RelievingPressure = 6.6;
+    r.RequiredCapacity = 2500;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Selection::SizesOf(r).rows.size());
+}
+BENCHMARK(SizesOfTheLargestFile)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -758,6 +759,82 @@ TEST_F(CliBatch, CsvHeaderAndCells) {
         EXPECT_TRUE(none.summary.Empty()) << empty;
         EXPECT_EQ(none.summary.Status(), Cli::Usage);
     }
+}
+
+} // namespace
+
+namespace {
+
+// --- every size of a selection (--all) -------------------------------------------
+
+class CliSizes : public ::testing::Test {
+protected:
+    void SetUp() override { Dane::ProgramDir = QStringLiteral(KALMO_TEST_PROGRAM_DIR); }
+};
+
+// One case of each kind of walk: the JSON rows (one selected at most, a row's
+// margin from its own numbers), the text's header, and the exit status as
+// without --all.
+TEST_F(CliSizes, EveryKindOfWalkAnswersItsSizes) {
+    const struct {
+        const char* command;
+        Cli::Case inputs;
+        const char* header; // the text table's header line
+        int status;
+    } cases[] = {
+        {"dobor-water",
+         {{"valve-type", "SV20"}, {"set-pressure", "6.0"}, {"required-capacity", "12000"}},
+         "Wielkość  d [mm]  m [kg/h]  mw [kg/h]  Zapas [%]",
+         Cli::Computed},
+        {"dobor-water",
+         {{"valve-type", "SV20"}, {"set-pressure", "6.0"}, {"required-capacity", "1000000"}},
+         "Wielkość  d [mm]  m [kg/h]    mw [kg/h]  Zapas [%]",
+         Cli::Refused},
+        {"moc",
+         {{"valve-type", "SV20"}, {"set-pressure", "8.0"}, {"required-power", "1500"}},
+         "Wielkość  d [mm]   N [kW]  Nw [kW]  Zapas [%]",
+         Cli::Computed},
+        {"wymiennik",
+         {{"valve-type", "SV20"},
+          {"set-pressure", "6.0"},
+          {"network-pressure", "10"},
+          {"permissible-pressure", "6"},
+          {"installation-volume", "2"},
+          {"coil-diameter", "20"},
+          {"valve-count", "2"}},
+         "Wielkość  d [mm]  n × m1 [kg/h]  M [kg/h]  Zapas [%]",
+         Cli::Computed},
+        {"dobor-mix",
+         {{"valve-type", "SV20"}, {"set-pressure", "6.0"}, {"required-power", "300"}},
+         "Wielkość  d [mm]  A [mm²]  Ap + Aw [mm²]  Zapas [%]",
+         Cli::Computed},
+    };
+    for (const auto& c : cases) {
+        const Cli::Command& command = *Cli::FindCommand(QString::fromLatin1(c.command));
+        const Cli::Result result = command.RunWithSizes(c.inputs, false, true);
+        EXPECT_EQ(result.status, c.status) << c.command;
+        EXPECT_EQ(command.run(c.inputs, false).status, c.status);
+        const QJsonArray rows = Parsed(result.Json().Text())["Sizes"].toArray();
+        ASSERT_FALSE(rows.isEmpty()) << c.command;
+        int selected = 0;
+        for (const QJsonValue& v : rows) {
+            const QJsonObject row = v.toObject();
+            selected += row["Selected"].toBool();
+            const double value = row["Value"].toDouble(), required = row["Requirement"].toDouble();
+            EXPECT_NEAR(row["Margin"].toDouble(), (value - required) / required * 100, 1e-9);
+            // Selected is the first covering size.
+            if (row["Selected"].toBool()) {
+                EXPECT_GE(value, required);
+            }
+        }
+        EXPECT_EQ(selected, c.status == Cli::Computed ? 1 : 0) << c.command;
+        const std::optional<Cli::Sizes> sizes = command.sizes(c.inputs);
+        ASSERT_TRUE(sizes);
+        EXPECT_EQ(Cli::SizesText(*sizes).split('\n').value(1), QString::fromUtf8(c.header));
+    }
+    // A capacity window walks no sizes: the option is not one of its.
+    EXPECT_EQ(Cli::Parse({"flow-air", "--all"}).error,
+              "Nieznana opcja --all podkomendy flow-air. Opis: kalmo-cli flow-air --help");
 }
 
 } // namespace

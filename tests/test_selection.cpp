@@ -229,4 +229,82 @@ TEST_F(Walk, AMeasureWithoutValueEndsTheWalk) {
     EXPECT_EQ(calls, 1);
 }
 
+// ---- every size of the walk ---------------------------------------------------
+
+// One row as the table gives it: size, value, requirement, margin, selected,
+// or size and reason.
+QString RowText(const Selection::SizeRow& r) {
+    if (!r.value)
+        return r.size + QStringLiteral(" | ") + r.reason;
+    return QStringLiteral("%1 | %2 | %3 | %4%5")
+        .arg(r.size)
+        .arg(*r.value)
+        .arg(*r.requirement)
+        .arg(QString::number(*r.Margin(), 'f', 2))
+        .arg(r.selected ? QStringLiteral(" | selected") : QString());
+}
+
+// The measure d × 10 of the walk above, with the 1" size passed over; the
+// margins by hand: (value − requirement) / requirement × 100.
+TEST_F(Walk, RecordsEverySizeAtTheSetPressureWithItsMargin) {
+    Write(kType, {Valve("1/2\"", 12, 6), Valve("1/2\"", 12, 8), Valve("3/4\"", 14, 6),
+                  Valve("1\"", 20, 6), Valve("1 1/4\"", 27, 6)});
+    const Selection::Measure measure = [](const ValveData::Record& r) -> Obliczenia::Result {
+        if (r.flowDiameter == 20)
+            Selection::PassSizeOver(QStringLiteral("brak współczynnika"));
+        return r.flowDiameter * 10;
+    };
+    const struct {
+        double requirement;
+        std::vector<QString> rows;
+    } cases[] = {
+        // Between two sizes: 140 covers 130 by 7.69 %.
+        {130,
+         {"1/2\" | 120 | 130 | -7.69", "3/4\" | 140 | 130 | 7.69 | selected",
+          "1\" | brak współczynnika", "1 1/4\" | 270 | 130 | 107.69"}},
+        // Exactly a size's value: margin 0, selected.
+        {120,
+         {"1/2\" | 120 | 120 | 0.00 | selected", "3/4\" | 140 | 120 | 16.67",
+          "1\" | brak współczynnika", "1 1/4\" | 270 | 120 | 125.00"}},
+        // Nothing covers: no row marked, every margin below zero.
+        {300,
+         {"1/2\" | 120 | 300 | -60.00", "3/4\" | 140 | 300 | -53.33", "1\" | brak współczynnika",
+          "1 1/4\" | 270 | 300 | -10.00"}},
+    };
+    for (const auto& c : cases) {
+        Selection::SizeTable table;
+        {
+            Selection::RecordingSizes recording(table);
+            Selection::FirstCovering(kType, 6, c.requirement, measure);
+        }
+        std::vector<QString> rows;
+        for (const Selection::SizeRow& r : table.rows)
+            rows.push_back(RowText(r));
+        EXPECT_TRUE(table.walked);
+        EXPECT_EQ(rows, c.rows) << c.requirement;
+    }
+}
+
+// A record that cannot be read after the selected one: the selection stays,
+// the table ends with it as "nieodczytany".
+TEST_F(Walk, ARecordNotReadAfterTheSelectedOneEndsTheTableOnly) {
+    Write(kType, {Valve("1/2\"", 12, 6), Valve("3/4\"", 14, 6)});
+    QFile file(ValveData::FilePath(kType));
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(QByteArray(10, '\0'));
+    file.close();
+    Selection::SizeTable table;
+    {
+        Selection::RecordingSizes recording(table);
+        Selection::FirstCovering(kType, 6, 110, ByDiameter());
+    }
+    const auto found = Selection::FirstCovering(kType, 6, 110, ByDiameter());
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->record.sizeText, "1/2\"");
+    ASSERT_EQ(table.rows.size(), 3u);
+    EXPECT_TRUE(table.rows[0].selected);
+    EXPECT_EQ(table.rows[2].reason, "nieodczytany");
+    EXPECT_FALSE(table.rows[2].value);
+}
+
 } // namespace

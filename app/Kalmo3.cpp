@@ -274,8 +274,8 @@ void TfrmKalmo3::FillRecentMenu() {
     const QStringList files = RecentFiles();
     for (int i = 0; i < files.size(); ++i) {
         const QString file = files[i];
-        QAction* item = recent_->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(file)));
+        QAction* item = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QDir::toNativeSeparators(file).replace(QLatin1Char('&'), QLatin1String("&&"))));
         connect(item, &QAction::triggered, this, [this, file] { OpenFile(file); });
     }
     if (files.isEmpty())

@@ -30,6 +30,8 @@ void Warning(QWidget* parent, const QString& text, const QString& caption) {
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(QMessageBox::Warning, caption, shown, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("WarningBox"));
+    // A message may repeat what a file held (a valve type): shown, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

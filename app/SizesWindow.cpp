@@ -10,11 +10,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -29,6 +30,15 @@ QString Shown(double value) {
 // A number as a spreadsheet reads it.
 QString Plain(double value) {
     return Convert::FixedText(value, 1, 1);
+}
+
+// A reason as one line: a window's message may break its line ("\r"), which
+// would also break a row of the copied table.
+QString Reason(const Selection::SizeRow& r) {
+    QString reason = r.reason;
+    for (const QChar end : {QLatin1Char('\r'), QLatin1Char('\n'), QLatin1Char('\t')})
+        reason.replace(end, QLatin1Char(' '));
+    return reason;
 }
 
 QString Unit(const Cli::Sizes& s) {
@@ -62,7 +72,8 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
 } // namespace
 
 SizesWindow::SizesWindow(QWidget* calculationWindow)
-    : QWidget(calculationWindow, Qt::Tool | Qt::WindowStaysOnTopHint),
+    : QWidget(calculationWindow, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                                     Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       calculationWindow_(calculationWindow) {
     setObjectName(QStringLiteral("frmSizes"));
     // The calculation window's caption without the blanks it starts with.
@@ -86,6 +97,9 @@ SizesWindow::SizesWindow(QWidget* calculationWindow)
     table_->setWordWrap(false);
     table_->horizontalHeader()->setHighlightSections(false);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
+    // As large as the whole table, so that the window opens without scroll bars.
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     layout->addWidget(table_);
 
     auto* copy = new QAction(QStringLiteral("Kopiuj"), table_);
@@ -117,6 +131,7 @@ void SizesWindow::SetSizes(const Cli::Sizes& sizes) {
     table_->setRowCount(static_cast<int>(rows.size()));
     QStringList marks;
     int selected = -1;
+    std::vector<std::pair<int, QString>> reasons; // rows without numbers
     const Qt::Alignment right = Qt::AlignRight;
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const Selection::SizeRow& r = rows[size_t(i)];
@@ -130,8 +145,7 @@ void SizesWindow::SetSizes(const Cli::Sizes& sizes) {
             if (margin && *margin < 0)
                 cells.back()->setForeground(Qt::red);
         } else {
-            cells << Cell(r.reason, Qt::AlignLeft);
-            table_->setSpan(i, kValueColumn, 1, kColumns - kValueColumn);
+            reasons.emplace_back(i, Reason(r));
         }
         for (int c = 0; c < cells.size(); ++c) {
             if (r.selected) {
@@ -146,7 +160,21 @@ void SizesWindow::SetSizes(const Cli::Sizes& sizes) {
             selected = i;
     }
     table_->setVerticalHeaderLabels(marks);
+    // The columns as wide as their numbers; a reason then runs across the
+    // number columns, the last of them widened where it needs more room.
     table_->resizeColumnsToContents();
+    int reasonWidth = 0;
+    for (const auto& [row, reason] : reasons) {
+        table_->setItem(row, kValueColumn, Cell(reason, Qt::AlignLeft));
+        table_->setSpan(row, kValueColumn, 1, kColumns - kValueColumn);
+        reasonWidth = std::max(reasonWidth, table_->fontMetrics().horizontalAdvance(reason) + 12);
+    }
+    int spanned = 0;
+    for (int c = kValueColumn; c < kColumns; ++c)
+        spanned += table_->columnWidth(c);
+    if (reasonWidth > spanned)
+        table_->setColumnWidth(kColumns - 1,
+                               table_->columnWidth(kColumns - 1) + reasonWidth - spanned);
     table_->clearSelection();
     if (selected >= 0) {
         table_->selectRow(selected);
@@ -166,17 +194,7 @@ void SizesWindow::ShowAbove() {
 }
 
 void SizesWindow::Place() {
-    ensurePolished();
-    const int frame = 2 * table_->frameWidth();
-    const QSize whole(table_->verticalHeader()->sizeHint().width() +
-                          table_->horizontalHeader()->length() + frame +
-                          table_->verticalScrollBar()->sizeHint().width(),
-                      table_->horizontalHeader()->sizeHint().height() +
-                          table_->verticalHeader()->length() + frame);
-    const QMargins m = layout()->contentsMargins();
-    const QSize wanted(whole.width() + m.left() + m.right(),
-                       whole.height() + heading_->sizeHint().height() + layout()->spacing() +
-                           m.top() + m.bottom());
+    const QSize wanted = sizeHint();
     const QScreen* screen = calculationWindow_->screen();
     if (!screen) {
         resize(wanted);
@@ -204,7 +222,7 @@ QString SizesWindow::CopiedText() const {
             if (r.selected)
                 row << QStringLiteral("wybrany");
         } else {
-            row << r.reason;
+            row << Reason(r);
         }
         text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }

@@ -148,6 +148,28 @@ TEST_F(SizesWindowTest, TableShowsEverySizeWithItsMargin) {
         EXPECT_EQ(Cell(table, row, 4).toDouble() < 0, row < selected) << row;
 }
 
+// A relieving pressure beyond 200 bar (b1 5000 %) leaves every size without a
+// capacity: the walk read the file, and each row shows why across the number
+// columns, in the copied text too.
+TEST_F(SizesWindowTest, SizeWithoutNumbersShowsItsReason) {
+    const QString reason =
+        QStringLiteral("Wartość ciśnienia zrzutowego poza dopuszczalnym zakresem 0 - 200 bar!");
+    Type(window, "Edit4", QStringLiteral("5000"));
+    Compute(QStringLiteral("12000"));
+    EXPECT_EQ(WarningTexts(), std::vector<QString>{reason});
+    const SizesWindow* sizes = OpenTable();
+    ASSERT_NE(sizes, nullptr);
+    const QTableWidget* table = Table(sizes);
+    ASSERT_EQ(table->rowCount(), 6);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        EXPECT_EQ(Cell(table, row, 2), reason) << row;
+        EXPECT_EQ(table->columnSpan(row, 2), 3) << row;
+        EXPECT_EQ(table->item(row, 4), nullptr) << row;
+    }
+    EXPECT_EQ(table->selectionModel()->selectedRows().size(), 0);
+    EXPECT_EQ(sizes->CopiedText().section('\n', 1, 1), "1/2\"\t12.0\t" + reason);
+}
+
 // A new "Oblicz" refreshes the open table; it hides with its window, and an
 // "Oblicz" refused before its walk hides it too.
 TEST_F(SizesWindowTest, NewComputationRefreshesTheOpenTable) {

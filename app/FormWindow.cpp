@@ -37,6 +37,7 @@ constexpr KindLook kCapacity{21, 20, 8, 12, true, true};
 constexpr KindLook kSelection{22, 19, 11, 14, false, false};
 constexpr int kHelpPrint = 23;
 constexpr int kHelpCancel = 30;
+constexpr int kHelpAllSizes = 38;
 
 const KindLook& LookOf(CalcWindow::Group group) {
     return group == CalcWindow::Group::Capacity ? kCapacity : kSelection;
@@ -320,6 +321,27 @@ void FormWindow::AddResultsGroup(const std::vector<Row>& rows, const std::vector
         resultFields_.push_back(field);
     }
     resultRows_->setColumnStretch(3, 1);
+    if (!IsCapacity() && !rows.empty()) {
+        ButtonAllSizes = NewButton(group, "ButtonAllSizes", QStringLiteral("Wszystkie rozmiary…"),
+                                   kHelpAllSizes);
+        ButtonAllSizes->setEnabled(false);
+        connect(ButtonAllSizes, &QPushButton::clicked, this, &FormWindow::AllSizesClick);
+        // Beside the size, over the unit column it leaves free; the last row's
+        // end otherwise.
+        const auto size = std::find(numeric.begin(), numeric.end(), false);
+        const QLineEdit* beside =
+            size != numeric.end() ? rows[size_t(size - numeric.begin())].field : rows.back().field;
+        int row = 0;
+        int column = 0;
+        int rowSpan = 0;
+        int columnSpan = 0;
+        resultRows_->getItemPosition(resultRows_->indexOf(beside), &row, &column, &rowSpan,
+                                     &columnSpan);
+        if (size != numeric.end() && !resultRows_->itemAtPosition(row, 2))
+            resultRows_->addWidget(ButtonAllSizes, row, 2, 1, 2, Qt::AlignRight);
+        else
+            resultRows_->addWidget(ButtonAllSizes, row, 3, Qt::AlignRight);
+    }
     layout_->addWidget(group);
 }
 
@@ -355,6 +377,8 @@ void FormWindow::AddButtons() {
 void FormWindow::ChainTabOrder(std::vector<QWidget*> chain, bool thenValveButton) {
     if (thenValveButton)
         chain.push_back(Button3);
+    if (ButtonAllSizes)
+        chain.push_back(ButtonAllSizes);
     for (QWidget* b : {Button1, Button4, Button2})
         chain.push_back(b);
     for (size_t i = 1; i < chain.size(); ++i)
@@ -391,6 +415,30 @@ void FormWindow::Button2Click() {
 void FormWindow::Button3Click() {
     if (choiceDialog_)
         Messages::ExecModal(choiceDialog_, this);
+}
+
+void FormWindow::AllSizesClick() {
+    if (!sizes_)
+        return;
+    if (!sizesWindow_) {
+        sizesWindow_ = new SizesWindow(this);
+        sizesWindow_->SetSizes(*sizes_);
+    }
+    sizesWindow_->ShowAbove();
+}
+
+void FormWindow::SetSizes(std::optional<Cli::Sizes> sizes) {
+    if (sizes && !sizes->table.walked)
+        sizes.reset();
+    sizes_ = std::move(sizes);
+    if (ButtonAllSizes)
+        ButtonAllSizes->setEnabled(sizes_.has_value());
+    if (!sizesWindow_)
+        return;
+    if (sizes_)
+        sizesWindow_->SetSizes(*sizes_);
+    else
+        sizesWindow_->hide(); // no walk to show
 }
 
 void FormWindow::Button4Click() {

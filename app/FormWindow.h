@@ -12,9 +12,11 @@
 //    fields take the focus by Tab;
 //  - a selection window ("Dobór") shows the valve type and set pressure in
 //    "Wybrany typ zaworu bezpieczeństwa" below the rows of "Dane"; its type
-//    and result fields are only shown.
+//    and result fields are only shown; "Wszystkie rozmiary…" in its results
+//    opens the table of every size its last walk looked at.
 
 #include "app/CalcWindow.h"
+#include "app/SizesWindow.h"
 #include "calc/Outcome.h"
 #include "report/Report.h"
 #include "valves/ValveFields.h"
@@ -22,6 +24,7 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
@@ -70,6 +73,10 @@ public:
     void Button4Click();             // "Wydruk" / "Utwórz PDF": the last report
     void Button2Click();             // "Anuluj": hides the window
     void Button3Click();             // "Wybór zaworu": the choice dialog, modal
+    void AllSizesClick();            // "Wszystkie rozmiary…": the table of the last walk
+
+    // The table of the last walk, once "Wszystkie rozmiary…" has opened it.
+    SizesWindow* SizesShown() const { return sizesWindow_; }
 
 protected:
     // `activeFlag` is the window's own active flag; `helpContext` the
@@ -120,13 +127,16 @@ protected:
     // (read-only, no tab stop) or may also be typed.
     void AddValveTypeGroup(QLineEdit* type, QLineEdit* setPressure, bool setPressureEditable);
     // The group "Wyniki obliczeń" with its read-only rows; `numeric` tells
-    // which of them show numbers (right-aligned).
+    // which of them show numbers (right-aligned). A selection window's group
+    // also holds "Wszystkie rozmiary…", beside the size, where the row has no
+    // unit (else at the end of the last row).
     void AddResultsGroup(const std::vector<Row>& rows, const std::vector<bool>& numeric);
     // The three buttons, and "Wybór zaworu" placed in the group of a capacity
     // window's valve.
     void AddButtons();
     // The focus order: the fields, then "Wybór zaworu" (unless the fields hold
-    // it already), "Oblicz", the print button and "Anuluj".
+    // it already), "Wszystkie rozmiary…" of a selection window, "Oblicz", the
+    // print button and "Anuluj".
     void ChainTabOrder(std::vector<QWidget*> fields, bool thenValveButton = true);
 
     // A read-only field without a tab stop.
@@ -143,6 +153,11 @@ protected:
     // Empties the found valve's results and keeps the required flow, the first.
     void ClearValveResults();
 
+    // After an "Oblicz": every size of its walk, for "Wszystkie rozmiary…",
+    // which it enables when the walk read the data file; an open table shows
+    // them. Nothing (an "Oblicz" refused before its walk) disables it.
+    void SetSizes(std::optional<Cli::Sizes> sizes);
+
     // The refusal's warning box.
     void Warn(const Calc::Refusal& refusal);
     // The report in the current print mode, or the refusal's warning box.
@@ -158,6 +173,7 @@ protected:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;
+    QPushButton* ButtonAllSizes = nullptr;
 
 private:
     QLabel* Label(const QString& text, const QString& name, QWidget* parent) const;
@@ -182,4 +198,6 @@ private:
     QGroupBox* valveGroup_ = nullptr;
     QGridLayout* valveRows_ = nullptr;
     QGridLayout* resultRows_ = nullptr;
+    std::optional<Cli::Sizes> sizes_;
+    QPointer<SizesWindow> sizesWindow_;
 };

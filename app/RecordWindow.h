@@ -26,6 +26,7 @@
 #include "cli/WindowCommand.h"
 #include "data/Convert.h"
 #include "data/RecordTraits.h"
+#include "selection/Sizes.h"
 
 #include <QPushButton>
 
@@ -45,8 +46,10 @@ public:
         // fields keep what they show.
         last_.reset();
         // A text that is no number would enter the record as 0: refused first.
-        if (!AllFieldsAreNumbers())
+        if (!AllFieldsAreNumbers()) {
+            SetSizes(std::nullopt);
             return;
+        }
         const Calc::Outcome<> outcome = Compute();
         if (!outcome) {
             Warn(outcome.refusal());
@@ -319,10 +322,15 @@ protected:
     Record& record_;
 
 private:
-    // The fields into the record, "Oblicz" on it, and its results shown.
+    // The fields into the record, "Oblicz" on it, and its results shown. A
+    // selection window first walks every size on a copy of what "Oblicz"
+    // reads, so that its own "Oblicz" is the last to run.
     Calc::Outcome<> Compute() {
         FieldForm::Read(this, Core::Fields(), record_);
         ReadControls(record_);
+        if (!IsCapacity())
+            SetSizes(Cli::Sizes{Selection::SizesOf(record_), Selection::ColumnsOf(&record_),
+                                record_.ValveType, record_.SetPressure});
         const Calc::Outcome<> outcome = Calc::Guarded(record_);
         if (outcome) {
             FieldForm::ShowResults(this, Core::Fields(), record_);

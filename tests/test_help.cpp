@@ -71,6 +71,7 @@ const ContextUse ContextUses[] = {
     {35, "plate exchanger section area, both exchangers"},
     {36, "number of valves spin edit, both exchangers"},
     {37, "menu Plik > Otwórz obliczenia…, Zapisz obliczenia…, Ostatnio otwierane"},
+    {38, "'Wszystkie rozmiary…' of the selection windows"},
 };
 
 void PrintTo(const ContextUse& use, std::ostream* os) {

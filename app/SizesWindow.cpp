@@ -1,0 +1,234 @@
+#include "app/SizesWindow.h"
+
+#include "app/WindowFrame.h"
+#include "data/Convert.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kColumns = 5;
+constexpr int kValueColumn = 2; // the first number column after the size and d
+
+// A number as the result fields show it.
+QString Shown(double value) {
+    return Convert::ResultTextWithDecimals(value, 1).trimmed();
+}
+
+// A number as a spreadsheet reads it.
+QString Plain(double value) {
+    return Convert::FixedText(value, 1, 1);
+}
+
+// A reason as one line: a window's message may break its line ("\r"), which
+// would also break a row of the copied table.
+QString Reason(const Selection::SizeRow& r) {
+    QString reason = r.reason;
+    for (const QChar end : {QLatin1Char('\r'), QLatin1Char('\n'), QLatin1Char('\t')})
+        reason.replace(end, QLatin1Char(' '));
+    return reason;
+}
+
+QString Unit(const Cli::Sizes& s) {
+    return QString::fromUtf8(s.columns.unit);
+}
+
+QStringList Headers(const Cli::Sizes& s) {
+    const auto column = [&s](const char* name) {
+        return QStringLiteral("%1 [%2]").arg(QString::fromUtf8(name), Unit(s));
+    };
+    return {QStringLiteral("Wielkość"), QStringLiteral("d [mm]"), column(s.columns.value),
+            column(s.columns.requirement), QStringLiteral("Zapas [%]")};
+}
+
+// What the sizes are compared with: the requirement, or the flow of a walk
+// whose sizes each have their own.
+QString RequirementLine(const Cli::Sizes& s) {
+    if (s.table.flow)
+        return QStringLiteral("W = %1 kg/h").arg(Shown(*s.table.flow));
+    return QStringLiteral("%1 = %2 %3")
+        .arg(QString::fromUtf8(s.columns.requirement), Shown(s.table.requirement), Unit(s));
+}
+
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+} // namespace
+
+SizesWindow::SizesWindow(QWidget* calculationWindow)
+    : QWidget(calculationWindow, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                                     Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      calculationWindow_(calculationWindow) {
+    setObjectName(QStringLiteral("frmSizes"));
+    // The calculation window's caption without the blanks it starts with.
+    const QString caption = calculationWindow->windowTitle();
+    qsizetype start = 0;
+    while (start < caption.size() && caption[start].isSpace())
+        ++start;
+    setWindowTitle(QStringLiteral("Wszystkie rozmiary – ") + caption.mid(start));
+
+    auto* layout = new QVBoxLayout(this);
+    heading_ = new QLabel(this);
+    heading_->setObjectName(QStringLiteral("LabelSizes"));
+    heading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(heading_);
+
+    table_ = new QTableWidget(0, kColumns, this);
+    table_->setObjectName(QStringLiteral("TableSizes"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setWordWrap(false);
+    table_->horizontalHeader()->setHighlightSections(false);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
+    // As large as the whole table, so that the window opens without scroll bars.
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    layout->addWidget(table_);
+
+    auto* copy = new QAction(QStringLiteral("Kopiuj"), table_);
+    copy->setObjectName(QStringLiteral("ActionCopySizes"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QAction::triggered, this, &SizesWindow::Copy);
+    table_->addAction(copy);
+    table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    calculationWindow->installEventFilter(this);
+}
+
+bool SizesWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == calculationWindow_ && event->type() == QEvent::Hide)
+        hide();
+    return QWidget::eventFilter(watched, event);
+}
+
+void SizesWindow::SetSizes(const Cli::Sizes& sizes) {
+    sizes_ = sizes;
+    heading_->setText(QStringLiteral("%1\nCiśnienie nastawy: %2 bar\n%3")
+                          .arg(sizes.valveType, Convert::FixedText(sizes.setPressure, 1, 1),
+                               RequirementLine(sizes)));
+    table_->clearContents();
+    table_->clearSpans();
+    table_->setHorizontalHeaderLabels(Headers(sizes));
+    const std::vector<Selection::SizeRow>& rows = sizes.table.rows;
+    table_->setRowCount(static_cast<int>(rows.size()));
+    QStringList marks;
+    int selected = -1;
+    std::vector<std::pair<int, QString>> reasons; // rows without numbers
+    const Qt::Alignment right = Qt::AlignRight;
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const Selection::SizeRow& r = rows[size_t(i)];
+        QList<QTableWidgetItem*> cells{
+            Cell(r.size, Qt::AlignLeft),
+            Cell(r.size.isEmpty() ? QString() : Shown(r.flowDiameter), right)};
+        if (r.value && r.requirement) {
+            const std::optional<double> margin = r.Margin();
+            cells << Cell(Shown(*r.value), right) << Cell(Shown(*r.requirement), right)
+                  << Cell(margin ? Plain(*margin) : QString(), right);
+            if (margin && *margin < 0)
+                cells.back()->setForeground(Qt::red);
+        } else {
+            reasons.emplace_back(i, Reason(r));
+        }
+        for (int c = 0; c < cells.size(); ++c) {
+            if (r.selected) {
+                QFont bold = cells[c]->font();
+                bold.setBold(true);
+                cells[c]->setFont(bold);
+            }
+            table_->setItem(i, c, cells[c]);
+        }
+        marks << (r.selected ? QStringLiteral("►") : QString());
+        if (r.selected)
+            selected = i;
+    }
+    table_->setVerticalHeaderLabels(marks);
+    // The columns as wide as their numbers; a reason then runs across the
+    // number columns, the last of them widened where it needs more room.
+    table_->resizeColumnsToContents();
+    int reasonWidth = 0;
+    for (const auto& [row, reason] : reasons) {
+        table_->setItem(row, kValueColumn, Cell(reason, Qt::AlignLeft));
+        table_->setSpan(row, kValueColumn, 1, kColumns - kValueColumn);
+        reasonWidth = std::max(reasonWidth, table_->fontMetrics().horizontalAdvance(reason) + 12);
+    }
+    int spanned = 0;
+    for (int c = kValueColumn; c < kColumns; ++c)
+        spanned += table_->columnWidth(c);
+    if (reasonWidth > spanned)
+        table_->setColumnWidth(kColumns - 1,
+                               table_->columnWidth(kColumns - 1) + reasonWidth - spanned);
+    table_->clearSelection();
+    if (selected >= 0) {
+        table_->selectRow(selected);
+        table_->scrollToItem(table_->item(selected, 0));
+    }
+}
+
+void SizesWindow::ShowAbove() {
+    if (!placed_) {
+        Place();
+        placed_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+    table_->setFocus();
+}
+
+void SizesWindow::Place() {
+    const QSize wanted = sizeHint();
+    const QScreen* screen = calculationWindow_->screen();
+    if (!screen) {
+        resize(wanted);
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize decoration =
+        calculationWindow_->frameGeometry().size() - calculationWindow_->geometry().size();
+    const QSize fitting(std::min(wanted.width(), area.width() * 9 / 10),
+                        std::min(wanted.height(), area.height() * 9 / 10));
+    const QRect placed = PlaceBeside(calculationWindow_->frameGeometry(), fitting + decoration,
+                                     fitting / 2 + decoration, area);
+    resize(placed.size() - decoration);
+    move(placed.topLeft());
+}
+
+QString SizesWindow::CopiedText() const {
+    QString text = Headers(sizes_).join(QLatin1Char('\t')) + QLatin1Char('\n');
+    for (const Selection::SizeRow& r : sizes_.table.rows) {
+        QStringList row{r.size, r.size.isEmpty() ? QString() : Plain(r.flowDiameter)};
+        if (r.value && r.requirement) {
+            const std::optional<double> margin = r.Margin();
+            row << Plain(*r.value) << Plain(*r.requirement)
+                << (margin ? Plain(*margin) : QString());
+            if (r.selected)
+                row << QStringLiteral("wybrany");
+        } else {
+            row << Reason(r);
+        }
+        text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void SizesWindow::Copy() const {
+    QApplication::clipboard()->setText(CopiedText());
+}

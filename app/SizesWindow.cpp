@@ -96,6 +96,8 @@ SizesWindow::SizesWindow(QWidget* calculationWindow)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setWordWrap(false);
     table_->horizontalHeader()->setHighlightSections(false);
+    // A window wider than the table leaves no empty band beside the margins.
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     // As large as the whole table, so that the window opens without scroll bars.
@@ -121,7 +123,7 @@ bool SizesWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void SizesWindow::SetSizes(const Cli::Sizes& sizes) {
     sizes_ = sizes;
-    heading_->setText(QStringLiteral("%1\nCiśnienie nastawy: %2 bar\n%3")
+    heading_->setText(QStringLiteral("Typ: %1\nCiśnienie nastawy: %2 bar\n%3")
                           .arg(sizes.valveType, Convert::FixedText(sizes.setPressure, 1, 1),
                                RequirementLine(sizes)));
     table_->clearContents();

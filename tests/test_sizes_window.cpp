@@ -113,7 +113,7 @@ TEST_F(SizesWindowTest, TableShowsEverySizeWithItsMargin) {
     EXPECT_EQ(sizes->parentWidget(), window);
     EXPECT_TRUE(sizes->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(Find<QLabel>(sizes, QStringLiteral("LabelSizes"))->text(),
-              "SV20\nCiśnienie nastawy: 6.0 bar\nmw = 12 000.0 kg/h");
+              "Typ: SV20\nCiśnienie nastawy: 6.0 bar\nmw = 12 000.0 kg/h");
 
     const QTableWidget* table = Table(sizes);
     QStringList headers;

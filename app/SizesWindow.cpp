@@ -96,8 +96,6 @@ SizesWindow::SizesWindow(QWidget* calculationWindow)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setWordWrap(false);
     table_->horizontalHeader()->setHighlightSections(false);
-    // A window wider than the table leaves no empty band beside the margins.
-    table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     // As large as the whole table, so that the window opens without scroll bars.

@@ -53,8 +53,11 @@ QString InputText(const Option& o, const QJsonValue& v, QString* why) {
         return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     case Option::Kind::Whole: {
         const double d = v.toDouble();
-        if (!v.isDouble() || d != std::trunc(d) || std::abs(d) > 1e6)
+        // Only a whole number a control can hold is turned into one.
+        if (!v.isDouble() || d != std::trunc(d) || !(std::abs(d) <= 1e6)) {
             *why = QStringLiteral("nie jest liczbą całkowitą");
+            return {};
+        }
         return QString::number(static_cast<long>(d));
     }
     case Option::Kind::Number:

@@ -261,8 +261,10 @@ template <class R> std::optional<R> RecordFromJson(const QJsonObject& json) {
                     return v.isBool();
                 } else if constexpr (std::is_same_v<T, int>) {
                     const double d = v.toDouble();
+                    if (!v.isDouble() || d != std::trunc(d) || !(std::abs(d) < 1e9))
+                        return false;
                     record.*member = static_cast<int>(d);
-                    return v.isDouble() && d == std::trunc(d) && std::abs(d) < 1e9;
+                    return true;
                 } else {
                     record.*member = v.toDouble();
                     return v.isDouble() && std::isfinite(v.toDouble());

@@ -32,36 +32,6 @@ QString Plain(double value) {
     return Convert::FixedText(value, 1, 1);
 }
 
-// A reason as one line: a window's message may break its line ("\r"), which
-// would also break a row of the copied table.
-QString Reason(const Selection::SizeRow& r) {
-    QString reason = r.reason;
-    for (const QChar end : {QLatin1Char('\r'), QLatin1Char('\n'), QLatin1Char('\t')})
-        reason.replace(end, QLatin1Char(' '));
-    return reason;
-}
-
-QString Unit(const Cli::Sizes& s) {
-    return QString::fromUtf8(s.columns.unit);
-}
-
-QStringList Headers(const Cli::Sizes& s) {
-    const auto column = [&s](const char* name) {
-        return QStringLiteral("%1 [%2]").arg(QString::fromUtf8(name), Unit(s));
-    };
-    return {QStringLiteral("Wielkość"), QStringLiteral("d [mm]"), column(s.columns.value),
-            column(s.columns.requirement), QStringLiteral("Zapas [%]")};
-}
-
-// What the sizes are compared with: the requirement, or the flow of a walk
-// whose sizes each have their own.
-QString RequirementLine(const Cli::Sizes& s) {
-    if (s.table.flow)
-        return QStringLiteral("W = %1 kg/h").arg(Shown(*s.table.flow));
-    return QStringLiteral("%1 = %2 %3")
-        .arg(QString::fromUtf8(s.columns.requirement), Shown(s.table.requirement), Unit(s));
-}
-
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(alignment | Qt::AlignVCenter);
@@ -123,38 +93,34 @@ void SizesWindow::SetSizes(const Cli::Sizes& sizes) {
     sizes_ = sizes;
     heading_->setText(QStringLiteral("Typ: %1\nCiśnienie nastawy: %2 bar\n%3")
                           .arg(sizes.valveType, Convert::FixedText(sizes.setPressure, 1, 1),
-                               RequirementLine(sizes)));
+                               Cli::SizesRequirement(sizes)));
     table_->clearContents();
     table_->clearSpans();
-    table_->setHorizontalHeaderLabels(Headers(sizes));
+    // The cells as the command line writes them, in the result fields' format.
+    const std::vector<QStringList> cells = Cli::SizesCells(sizes, Shown, QString());
+    table_->setHorizontalHeaderLabels(cells.front());
     const std::vector<Selection::SizeRow>& rows = sizes.table.rows;
     table_->setRowCount(static_cast<int>(rows.size()));
     QStringList marks;
     int selected = -1;
     std::vector<std::pair<int, QString>> reasons; // rows without numbers
-    const Qt::Alignment right = Qt::AlignRight;
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const Selection::SizeRow& r = rows[size_t(i)];
-        QList<QTableWidgetItem*> cells{
-            Cell(r.size, Qt::AlignLeft),
-            Cell(r.size.isEmpty() ? QString() : Shown(r.flowDiameter), right)};
-        if (r.value && r.requirement) {
-            const std::optional<double> margin = r.Margin();
-            cells << Cell(Shown(*r.value), right) << Cell(Shown(*r.requirement), right)
-                  << Cell(margin ? Plain(*margin) : QString(), right);
-            if (margin && *margin < 0)
-                cells.back()->setForeground(Qt::red);
-        } else {
-            reasons.emplace_back(i, Reason(r));
-        }
-        for (int c = 0; c < cells.size(); ++c) {
+        const QStringList& texts = cells[size_t(i) + 1];
+        const bool numbers = r.value && r.requirement;
+        if (!numbers)
+            reasons.emplace_back(i, texts.value(kValueColumn));
+        for (int c = 0; c < (numbers ? kColumns : kValueColumn); ++c) {
+            QTableWidgetItem* cell = Cell(texts.value(c), c == 0 ? Qt::AlignLeft : Qt::AlignRight);
             if (r.selected) {
-                QFont bold = cells[c]->font();
+                QFont bold = cell->font();
                 bold.setBold(true);
-                cells[c]->setFont(bold);
+                cell->setFont(bold);
             }
-            table_->setItem(i, c, cells[c]);
+            table_->setItem(i, c, cell);
         }
+        if (const std::optional<double> margin = r.Margin(); numbers && margin && *margin < 0)
+            table_->item(i, kColumns - 1)->setForeground(Qt::red);
         marks << (r.selected ? QStringLiteral("►") : QString());
         if (r.selected)
             selected = i;
@@ -212,20 +178,9 @@ void SizesWindow::Place() {
 }
 
 QString SizesWindow::CopiedText() const {
-    QString text = Headers(sizes_).join(QLatin1Char('\t')) + QLatin1Char('\n');
-    for (const Selection::SizeRow& r : sizes_.table.rows) {
-        QStringList row{r.size, r.size.isEmpty() ? QString() : Plain(r.flowDiameter)};
-        if (r.value && r.requirement) {
-            const std::optional<double> margin = r.Margin();
-            row << Plain(*r.value) << Plain(*r.requirement)
-                << (margin ? Plain(*margin) : QString());
-            if (r.selected)
-                row << QStringLiteral("wybrany");
-        } else {
-            row << Reason(r);
-        }
+    QString text;
+    for (const QStringList& row : Cli::SizesCells(sizes_, Plain, QStringLiteral("wybrany")))
         text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
-    }
     return text;
 }
 

@@ -101,6 +101,15 @@ struct Sizes {
     double setPressure = 0;
 };
 
+// What the sizes are compared with: "mw = 12 000.0 kg/h", or "W = … kg/h"
+// for a walk whose sizes each have their own requirement.
+QString SizesRequirement(const Sizes& sizes);
+// The table as cells: the Polish header ("Wielkość", "d [mm]", "m [kg/h]",
+// "mw [kg/h]", "Zapas [%]"), then per size its text, d, value, requirement and
+// margin, with `mark` after those of the selected size, or its text, d and the
+// reason on one line; numbers written by `number`.
+std::vector<QStringList> SizesCells(const Sizes& sizes, QString (*number)(double),
+                                    const QString& mark);
 // The table as text: the valve and the requirement, then one aligned row per
 // size under Polish headers, the selected one marked.
 QString SizesText(const Sizes& sizes);

@@ -18,40 +18,49 @@ QString Number(double value) {
 QString MarginText(double margin) {
     return QString::number(margin, 'f', 1);
 }
+} // namespace
 
-// What the sizes are compared with, as the line above the table names it.
-QString Requirement(const Sizes& s) {
-    const QString unit = QString::fromUtf8(s.columns.unit);
+QString SizesRequirement(const Sizes& s) {
     if (s.table.flow) // each size has its own requirement
         return QStringLiteral("W = %1 kg/h").arg(Number(*s.table.flow));
     return QStringLiteral("%1 = %2 %3")
-        .arg(QString::fromUtf8(s.columns.requirement), Number(s.table.requirement), unit);
+        .arg(QString::fromUtf8(s.columns.requirement), Number(s.table.requirement),
+             QString::fromUtf8(s.columns.unit));
 }
 
-} // namespace
-
-QString SizesText(const Sizes& s) {
+std::vector<QStringList> SizesCells(const Sizes& s, QString (*number)(double),
+                                    const QString& mark) {
     const QString unit = QString::fromUtf8(s.columns.unit);
-    QString text = QStringLiteral("Wszystkie rozmiary: %1, ciśnienie nastawy %2 bar, %3\n")
-                       .arg(s.valveType, Convert::FixedText(s.setPressure, 1, 1), Requirement(s));
     std::vector<QStringList> rows{
         {QStringLiteral("Wielkość"), QStringLiteral("d [mm]"),
          QStringLiteral("%1 [%2]").arg(QString::fromUtf8(s.columns.value), unit),
          QStringLiteral("%1 [%2]").arg(QString::fromUtf8(s.columns.requirement), unit),
          QStringLiteral("Zapas [%]")}};
     for (const Selection::SizeRow& r : s.table.rows) {
-        QStringList row{r.size, r.size.isEmpty() ? QString() : Number(r.flowDiameter)};
+        QStringList row{r.size, r.size.isEmpty() ? QString() : number(r.flowDiameter)};
         if (r.value && r.requirement) {
             const std::optional<double> margin = r.Margin();
-            row << Number(*r.value) << Number(*r.requirement)
+            row << number(*r.value) << number(*r.requirement)
                 << (margin ? MarginText(*margin) : QString());
             if (r.selected)
-                row << QStringLiteral("← wybrany");
+                row << mark;
         } else {
-            row << r.reason;
+            // A window's message may break its line, which would break the row.
+            QString reason = r.reason;
+            for (const QChar end : {QLatin1Char('\r'), QLatin1Char('\n'), QLatin1Char('\t')})
+                reason.replace(end, QLatin1Char(' '));
+            row << reason;
         }
         rows.push_back(row);
     }
+    return rows;
+}
+
+QString SizesText(const Sizes& s) {
+    QString text =
+        QStringLiteral("Wszystkie rozmiary: %1, ciśnienie nastawy %2 bar, %3\n")
+            .arg(s.valveType, Convert::FixedText(s.setPressure, 1, 1), SizesRequirement(s));
+    const std::vector<QStringList> rows = SizesCells(s, Number, QStringLiteral("← wybrany"));
     // Numbers right-aligned in columns as wide as their widest cell; a reason
     // runs on from the third column.
     std::vector<qsizetype> widths(5, 0);

@@ -282,22 +282,24 @@ void TfrmKalmo3::FillRecentMenu() {
         recent_->addAction(QStringLiteral("(brak)"))->setEnabled(false);
 }
 
-void TfrmKalmo3::Otwrzobliczenia1Click() {
+bool TfrmKalmo3::CalculationShownRefusesOpening() {
+    CalcWindow* shown = CurrentCalculation();
     // Over the shown window, which stays on top of the main window.
-    if (CalcWindow* shown = CurrentCalculation()) {
+    if (shown)
         Messages::Warning(shown, QStringLiteral("Zamknij okno obliczeń przed otwarciem pliku."));
+    return shown != nullptr;
+}
+
+void TfrmKalmo3::Otwrzobliczenia1Click() {
+    if (CalculationShownRefusesOpening())
         return;
-    }
     if (const QString path = AskFileName(this, false); !path.isEmpty())
         OpenFile(path);
 }
 
 void TfrmKalmo3::OpenFile(const QString& path) {
-    // Over the shown window, which stays on top of the main window.
-    if (CalcWindow* shown = CurrentCalculation()) {
-        Messages::Warning(shown, QStringLiteral("Zamknij okno obliczeń przed otwarciem pliku."));
+    if (CalculationShownRefusesOpening())
         return;
-    }
     const QString file = QFileInfo(path).absoluteFilePath();
     if (!QFileInfo::exists(file) && RecentFiles().contains(file)) {
         QStringList files = RecentFiles();

@@ -80,6 +80,9 @@ private:
     // The current calculation; nullptr after "Nie otwarto okna obliczeń – nie
     // ma czego `what`." when no calculation window is shown.
     CalcWindow* CurrentCalculationOr(const QString& what);
+    // A file opens only while no calculation window is shown: true after
+    // "Zamknij okno obliczeń przed otwarciem pliku." when one is.
+    bool CalculationShownRefusesOpening();
     // Shows a calculation window (its menu item's handler).
     void ShowWindow(const char* formName);
     QAction* AddItem(QMenu* menu, const QString& text, const QString& name,

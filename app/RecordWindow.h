@@ -26,7 +26,6 @@
 #include "cli/WindowCommand.h"
 #include "data/Convert.h"
 #include "data/RecordTraits.h"
-#include "selection/Sizes.h"
 
 #include <QPushButton>
 
@@ -329,8 +328,7 @@ private:
         FieldForm::Read(this, Core::Fields(), record_);
         ReadControls(record_);
         if (!IsCapacity())
-            SetSizes(Cli::Sizes{Selection::SizesOf(record_), Selection::ColumnsOf(&record_),
-                                record_.ValveType, record_.SetPressure});
+            SetSizes(Cli::SizesOfRecord(record_));
         const Calc::Outcome<> outcome = Calc::Guarded(record_);
         if (outcome) {
             FieldForm::ShowResults(this, Core::Fields(), record_);

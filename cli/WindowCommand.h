@@ -314,6 +314,12 @@ template <class R> Result RunCase(ValveDialog dialog, const Case& inputs, bool w
     return result;
 }
 
+// Every size of the walk "Oblicz" makes for the inputs of a selection record.
+template <class R> Sizes SizesOfRecord(const R& record) {
+    return {Selection::SizesOf(record), Selection::ColumnsOf(&record), record.ValveType,
+            record.SetPressure};
+}
+
 // The subcommand `name` of the window on record R.
 template <class R>
 Command WindowCommand(const char* name, const char* formName, ValveDialog dialog) {
@@ -333,8 +339,7 @@ Command WindowCommand(const char* name, const char* formName, ValveDialog dialog
             R record;
             if (EnterCase(dialog, inputs, record))
                 return std::nullopt;
-            return Sizes{Selection::SizesOf(record), Selection::ColumnsOf(&record),
-                         record.ValveType, record.SetPressure};
+            return SizesOfRecord(record);
         };
     command.enter = [dialog](const Case& inputs, Texts& texts) {
         R record;
